@@ -1,0 +1,28 @@
+// The scene: what the window shows, filled before the window opens, with the bounding box of
+// everything added. It lives for the whole process.
+#pragma once
+
+#include <vector>
+
+#include "geometry/geometry.h"
+
+// Lower corner of the bounding box; it starts at the window size, (1024, 700).
+extern Point gMinCorner;
+// Upper corner of the bounding box; it starts at the origin.
+extern Point gMaxCorner;
+extern std::vector<Point> gPoints;
+extern std::vector<Segment> gSegments;
+extern std::vector<Line> gLines;
+extern std::vector<Circle> gCircles;
+
+// Adds p drawn in colour c and grows the box to hold it.
+void addPoint(Point p, Color c);
+
+// Adds s drawn in colour c (its end colours are kept) and grows the box to hold both ends.
+void addSegment(Segment s, Color c);
+
+// Adds the closed red outline of the ring poly[0..m): m sides, the last back to poly[0].
+void addPolygonOutline(const Point poly[], int m);
+
+// Empties the scene and sets the box back to its start; for tests, which share one process.
+void resetScene();

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need (only those missing),
+# then configures and builds the project in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  g++ make cmake clang libclang-rt-14-dev        # compilers, sanitizers, libFuzzer
+  libgtest-dev libbenchmark-dev                  # tests and benchmarks
+  freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
+  libx11-dev xvfb                                # the window tests on a virtual screen
+  libboost-dev libcgal-dev                       # the libraries the tests compare with
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j "$(nproc)"

@@ -1,0 +1,35 @@
+// The candidate vertices of the overlap of two triangles: where their sides cross, and the
+// vertices of each triangle that lie strictly inside the other.
+#pragma once
+
+#include <cstdio>
+
+#include "geometry/geometry.h"
+
+// At most one crossing for each pair of sides.
+constexpr int kMaxCrossings = 9;
+// Nine crossings and three vertices of each triangle.
+constexpr int kMaxCandidates = kMaxCrossings + 3 + 3;
+
+// The candidates in the order crossings (n), vertices of T1 inside T2 (p), vertices of T2
+// inside T1 (q); no two of them are the same place.
+struct Candidates {
+  Point points[kMaxCandidates];
+  int n = 0;
+  int p = 0;
+  int q = 0;
+};
+
+// Number of candidates in c.
+inline int candidateCount(const Candidates& c) {
+  return c.n + c.p + c.q;
+}
+
+// Finds the candidates of triangles t1 and t2; prints nothing and touches no scene.
+Candidates findCandidates(const Point t1[3], const Point t2[3]);
+
+// Finds the candidates, publishes both triangles (black) and the candidates (red) to the
+// scene, prints the three counts to stream and copies the candidates to out, which has room
+// for kMaxCandidates points. Returns their number.
+int findIntersectionCandidates(const Point t1[3], const Point t2[3], Point out[],
+                               std::FILE* stream = stdout);
