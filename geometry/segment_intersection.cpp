@@ -1,5 +1,6 @@
 #include "geometry/segment_intersection.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -48,9 +49,11 @@ int intersectSegments(Segment s1, Segment s2, Point* out) {
 
   // The sines of the angles between the segments, squared, against the tolerance.
   if (double(den) * den > (d2x * d2x + d2y * d2y) * len1 * kParallelTolerance) {
-    const double s = c1 / double(den);        // along the second segment
+    // The parameter along the second segment, c1 / den, must lie in [0, 1]; the quotient of
+    // two floats is decided by their signs and magnitudes without dividing.
+    if ((c1 < 0 && den > 0) || (c1 > 0 && den < 0) || std::fabs(c1) > std::fabs(den)) return 0;
     const float u = float(c2 / double(den));  // along the first segment
-    if (s < 0 || s > 1 || u < 0 || u > 1) return 0;
+    if (u < 0 || u > 1) return 0;
     out->x = float(double(d1x) * u + s1.a.x);
     out->y = float(double(d1y) * u + s1.a.y);
     return 1;
@@ -58,4 +61,28 @@ int intersectSegments(Segment s1, Segment s2, Point* out) {
   // Parallel: apart unless the second start lies on the first segment's line.
   if (double(c1) * c1 > (ex * ex + ey * ey) * len1 * kParallelTolerance) return 0;
   return collinearOverlap(s1, s2);
+}
+
+namespace {
+
+// Whether v lies in the closed range between a and b.
+bool within(float v, float a, float b) {
+  return (a <= v && v <= b) || (b <= v && v <= a);
+}
+
+}  // namespace
+
+int collinearOverlapEnds(Segment s1, Segment s2, Point ends[4]) {
+  const Segment along = (s1.a.x == s1.b.x && s1.a.y == s1.b.y) ? s2 : s1;
+  const bool alongY =
+      std::fabs(double(along.b.y) - along.a.y) > std::fabs(double(along.b.x) - along.a.x);
+  auto at = [alongY](Point p) { return alongY ? p.y : p.x; };
+  int count = 0;
+  for (Point end : {s1.a, s1.b}) {
+    if (within(at(end), at(s2.a), at(s2.b))) ends[count++] = end;
+  }
+  for (Point end : {s2.a, s2.b}) {
+    if (within(at(end), at(s1.a), at(s1.b))) ends[count++] = end;
+  }
+  return count;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -106,6 +107,33 @@ TEST(IntersectSegments, NearlyParallelDistinctLines) {
   Point out;
   EXPECT_EQ(intersectSegments(seg(0, 0, 10, 0), seg(0, 1, 10, 1.001f), &out), 0);
   EXPECT_EQ(intersectSegments(seg(0, 0, 10, 0), seg(-5, 0.0001f, 15, 0.0002f), &out), 2);
+}
+
+// The ends of each segment that lie within the other, for segments on one line.
+TEST(CollinearOverlapEnds, EndsWithinTheOther) {
+  struct Case {
+    const char* what;
+    Segment s1, s2;
+    std::vector<Point> ends;
+  };
+  const Case cases[] = {
+      {"partial overlap", seg(0, 0, 2, 0), seg(1, 0, 3, 0), {{2, 0}, {1, 0}}},
+      {"second inside the first", seg(0, 0, 4, 0), seg(3, 0, 1, 0), {{3, 0}, {1, 0}}},
+      {"touching ends", seg(0, 0, 1, 0), seg(1, 0, 2, 0), {{1, 0}, {1, 0}}},
+      {"apart", seg(0, 0, 1, 0), seg(2, 0, 3, 0), {}},
+      {"vertical, measured along y", seg(4, 8, 4, 5), seg(4, 3, 4, 7), {{4, 5}, {4, 7}}},
+      {"steep diagonal", seg(0, 0, 1, 3), seg(2, 6, 0.5f, 1.5f), {{1, 3}, {0.5f, 1.5f}}},
+      {"first of no length", seg(1, 0, 1, 0), seg(0, 0, 2, 0), {{1, 0}, {1, 0}}},
+  };
+  for (const Case& c : cases) {
+    Point ends[4];
+    const int count = collinearOverlapEnds(c.s1, c.s2, ends);
+    ASSERT_EQ(count, int(c.ends.size())) << c.what;
+    for (int k = 0; k < count; ++k) {
+      EXPECT_EQ(ends[k].x, c.ends[k].x) << c.what << " #" << k;
+      EXPECT_EQ(ends[k].y, c.ends[k].y) << c.what << " #" << k;
+    }
+  }
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ Segment side(const Point t[3], int i) {
 struct Triangle {
   Point a, b, c;
 };
-Triangle counterClockwise(const Point t[3]) {
-  if (orientation(t[0], t[1], t[2]) == 1) return {t[0], t[2], t[1]};
+Triangle counterClockwise(const Point t[3], int turn) {
+  if (turn == 1) return {t[0], t[2], t[1]};
   return {t[0], t[1], t[2]};
 }
 
@@ -47,15 +47,38 @@ bool strictlyInside(Triangle t, Point p) {
   return pointInTriangle(t.a, t.b, t.c, p) == 1;
 }
 
+// Whether two segments of some length lie on one line.
+bool onOneLine(Segment s1, Segment s2) {
+  return !samePlace(s1.a, s1.b) && !samePlace(s2.a, s2.b) && orientation(s1.a, s1.b, s2.a) == -1 &&
+         orientation(s1.a, s1.b, s2.b) == -1;
+}
+
 }  // namespace
 
 Candidates findCandidates(const Point t1[3], const Point t2[3]) {
+  // A triangle with no area is a segment: where it lies along a side of the other, the ends
+  // of the shared stretch are vertices of the overlap that no crossing gives.
+  const int turn1 = orientation(t1[0], t1[1], t1[2]);
+  const int turn2 = orientation(t2[0], t2[1], t2[2]);
+  const bool flatPair = turn1 == -1 || turn2 == -1;
+  Segment sides1[3], sides2[3];
+  for (int i = 0; i < 3; ++i) {
+    sides1[i] = side(t1, i);
+    sides2[i] = side(t2, i);
+  }
   PointList<kMaxCrossings> crossings;
+  auto record = [&crossings](Point p) {
+    if (!holds(crossings, p)) append(&crossings, p);
+  };
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
       Point hit;
-      if (intersectSegments(side(t1, i), side(t2, j), &hit) == 1 && !holds(crossings, hit)) {
-        append(&crossings, hit);
+      const int met = intersectSegments(sides1[i], sides2[j], &hit);
+      if (met == 1) record(hit);
+      if (met == 2 && flatPair && onOneLine(sides1[i], sides2[j])) {
+        Point ends[4];
+        const int count = collinearOverlapEnds(sides1[i], sides2[j], ends);
+        for (int k = 0; k < count; ++k) record(ends[k]);
       }
     }
   }
@@ -63,8 +86,8 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   PointList<3> insideT2;
   PointList<3> insideT1;
   if (crossings.count < 6) {
-    const Triangle ccw1 = counterClockwise(t1);
-    const Triangle ccw2 = counterClockwise(t2);
+    const Triangle ccw1 = counterClockwise(t1, turn1);
+    const Triangle ccw2 = counterClockwise(t2, turn2);
     auto isNew = [&](Point v) {
       return !holds(crossings, v) && !holds(insideT2, v) && !holds(insideT1, v);
     };

@@ -6,13 +6,15 @@
 
 #include "geometry/geometry.h"
 
-// At most one crossing for each pair of sides.
-constexpr int kMaxCrossings = 9;
-// Nine crossings and three vertices of each triangle.
-constexpr int kMaxCandidates = kMaxCrossings + 3 + 3;
+// At most one crossing for each pair of sides, and, where a triangle has no area, the six
+// vertices as ends of sides that overlap on one line.
+constexpr int kMaxCrossings = 9 + 6;
+// Vertices inside the other triangle are looked for only below six crossings.
+constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3 + 3;
 
 // The candidates in the order crossings (n), vertices of T1 inside T2 (p), vertices of T2
-// inside T1 (q); no two of them are the same place.
+// inside T1 (q); no two of them are the same place. Where a triangle has no area (its
+// vertices on one line), the ends of sides that overlap on one line count as crossings.
 struct Candidates {
   Point points[kMaxCandidates];
   int n = 0;
