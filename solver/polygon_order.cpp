@@ -1,22 +1,24 @@
 #include "solver/polygon_order.h"
 
-#include "geometry/predicates.h"
 #include "solver/candidates.h"
 
 namespace {
 
-// Whether i -> j leaves no candidate strictly on its right, so that it bounds the polygon.
-bool isBoundarySide(const Point pts[], int count, int i, int j) {
-  for (int k = 0; k < count; ++k) {
-    if (k != i && k != j && orientation(pts[i], pts[j], pts[k]) == 1) return false;
-  }
-  return true;
-}
-
-// The lowest index j for which i -> j bounds the polygon, or -1.
+// The lowest index j for which i -> j leaves no candidate strictly on its right, so that it
+// bounds the polygon, or -1. The turn i -> j -> k is the orientation of the three points,
+// formed from their differences to pts[i].
 int firstSideFrom(const Point pts[], int count, int i) {
+  double dx[kMaxCandidates];
+  double dy[kMaxCandidates];
+  for (int k = 0; k < count; ++k) {
+    dx[k] = double(pts[k].x) - pts[i].x;
+    dy[k] = double(pts[k].y) - pts[i].y;
+  }
   for (int j = 0; j < count; ++j) {
-    if (j != i && isBoundarySide(pts, count, i, j)) return j;
+    if (j == i) continue;
+    int k = 0;
+    while (k < count && (k == i || k == j || !(dy[k] * dx[j] - dy[j] * dx[k] < 0))) ++k;
+    if (k == count) return j;
   }
   return -1;
 }
