@@ -24,7 +24,7 @@ struct SideAreas {
   // p lies strictly right of a side.
   bool outside() const { return (d1 < 0) | (d2 < 0) | (d3 < 0); }
   // pointInTriangle would answer 1.
-  bool inside() const { return !onSideLine() & !outside(); }
+  bool inside() const { return !onSideLine() && !outside(); }
 };
 
 inline SideAreas sideAreas(Point a, Point b, Point c, Point p) {

@@ -65,7 +65,11 @@ std::vector<TrianglePair> nudgedGridPairs(int count, std::uint64_t seed) {
   };
   for (TrianglePair& pair : pairs) {
     for (Point* t : {pair.t1, pair.t2}) {
-      for (int i = 0; i < 3; ++i) t[i] = makePoint(nudged(t[i].x), nudged(t[i].y));
+      for (int i = 0; i < 3; ++i) {
+        const float x = nudged(t[i].x);
+        const float y = nudged(t[i].y);
+        t[i] = makePoint(x, y);
+      }
     }
   }
   return pairs;
@@ -92,10 +96,10 @@ TEST(SolverDigest, EveryResultBitStaysTheSame) {
   } sets[] = {
       {"random decimals", randomDecimalPairs(50000, 11), 0xcbe5c4e69cea75d5ULL},
       {"small grid", smallGridPairs(50000, 12), 0xdffbff3a3c982fc5ULL},
-      {"nudged grid", nudgedGridPairs(50000, 13), 0x50e1f4a9d42218dcULL},
+      {"nudged grid", nudgedGridPairs(50000, 13), 0x5eee009212755c45ULL},
       {"constructed", constructedPairs(1000, 14), 0xfecb25f7910c664fULL},
-      {"uniform in [0, 10]", uniformPairs(50000, 0.0f, 10.0f, 15), 0xf8a6072422857c2cULL},
-      {"scaled", scaledPairs(30000, 16), 0x5824a07dcaa87a9dULL},
+      {"uniform in [0, 10]", uniformPairs(50000, 0.0f, 10.0f, 15), 0xa9b55cf1397ca378ULL},
+      {"scaled", scaledPairs(30000, 16), 0x0a707aac533fec3bULL},
   };
   for (const auto& set : sets) {
     const std::uint64_t digest = digestOf(set.pairs);

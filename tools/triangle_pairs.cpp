@@ -147,11 +147,18 @@ std::vector<TrianglePair> constructedPairs(int perPattern, std::uint64_t seed) {
 
 std::vector<TrianglePair> uniformPairs(int count, float lo, float hi, std::uint64_t seed) {
   std::mt19937_64 engine(seed);
-  std::uniform_real_distribution<float> coordinate(lo, hi);
+  // 24 random bits as a fraction in [0, 1), then scaled: the same floats from any compiler
+  // and standard library.
+  auto coordinate = [&] { return lo + (hi - lo) * (float(engine() >> 40) * 0x1p-24f); };
   std::vector<TrianglePair> pairs(static_cast<size_t>(count));
   for (TrianglePair& pair : pairs) {
-    for (int i = 0; i < 3; ++i) pair.t1[i] = makePoint(coordinate(engine), coordinate(engine));
-    for (int i = 0; i < 3; ++i) pair.t2[i] = makePoint(coordinate(engine), coordinate(engine));
+    for (Point* t : {pair.t1, pair.t2}) {
+      for (int i = 0; i < 3; ++i) {
+        const float x = coordinate();
+        const float y = coordinate();
+        t[i] = makePoint(x, y);
+      }
+    }
   }
   return pairs;
 }
