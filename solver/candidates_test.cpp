@@ -94,13 +94,6 @@ TEST(FindCandidates, CountsAndOrder) {
        3,
        0,
        {{1, 1}, {1, 3}, {3, 1}}},
-      {"a first crossing at (1.1314, 0) is recorded",
-       {{1.1314f, -1}, {1.1314f, 1}, {-5, 0}},
-       {{0, 0}, {4, 0}, {0, 4}},
-       2,
-       1,
-       1,
-       {}},
       {"identical triangles meet at their vertices",
        {{0, 0}, {4, 0}, {0, 4}},
        {{0, 0}, {4, 0}, {0, 4}},
@@ -202,21 +195,6 @@ TEST(FindIntersectionCandidates, PrintsCountsAndPublishesTheTask) {
   }
   EXPECT_EQ(gMinCorner.x, 0.0f);
   EXPECT_EQ(gMaxCorner.y, 5.0f);
-}
-
-TEST(FindIntersectionCandidates, DisjointStillPrintsAndPublishes) {
-  resetScene();
-  const Point t1[3] = {{0, 0}, {1, 0}, {0, 1}};
-  const Point t2[3] = {{5, 5}, {6, 5}, {5, 6}};
-  Point out[kMaxCandidates];
-  OutputCapture console;
-  EXPECT_EQ(findIntersectionCandidates(t1, t2, out, console.stream()), 0);
-  EXPECT_EQ(console.text(),
-            "Broj presecnih tacaka : n = 0\n"
-            "Broj temena trougla T1 u trouglu T2: p = 0\n"
-            "Broj temena trougla T2 u trouglu T1: q = 0\n");
-  EXPECT_EQ(gSegments.size(), 6u);
-  EXPECT_TRUE(gPoints.empty());
 }
 
 }  // namespace

@@ -1,0 +1,206 @@
+#include "tools/x_harness.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+Display* xDisplay(void* display) {
+  return static_cast<Display*>(display);
+}
+
+// X errors (a window that went away, or is not shown yet) make the call at hand fail instead
+// of ending the test process.
+int ignoreError(Display*, XErrorEvent*) {
+  return 0;
+}
+
+// The first window below window whose name is title, or 0.
+Window findByTitle(Display* display, Window window, const char* title) {
+  char* name = nullptr;
+  if (XFetchName(display, window, &name) != 0 && name != nullptr) {
+    const bool match = std::strcmp(name, title) == 0;
+    XFree(name);
+    if (match) return window;
+  }
+  Window root, parent, *children = nullptr;
+  unsigned count = 0;
+  Window found = 0;
+  if (XQueryTree(display, window, &root, &parent, &children, &count) != 0) {
+    for (unsigned i = 0; i < count && found == 0; ++i) {
+      found = findByTitle(display, children[i], title);
+    }
+    if (children != nullptr) XFree(children);
+  }
+  return found;
+}
+
+}  // namespace
+
+Child spawn(const std::vector<std::string>& args, const std::string& display) {
+  int in[2], out[2], err[2];
+  if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return {};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    dup2(in[0], 0);
+    dup2(out[1], 1);
+    dup2(err[1], 2);
+    for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
+    if (display.empty()) {
+      unsetenv("DISPLAY");
+    } else {
+      setenv("DISPLAY", display.c_str(), 1);
+    }
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  close(err[1]);
+  return {pid, in[1], out[0], err[0]};
+}
+
+std::string readUntil(int fd, size_t want, std::chrono::seconds limit) {
+  std::string text;
+  const auto deadline = Clock::now() + limit;
+  while (text.size() < want && Clock::now() < deadline) {
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, 100) <= 0) continue;
+    char buffer[4096];
+    const ssize_t got = read(fd, buffer, sizeof buffer);
+    if (got <= 0) break;
+    text.append(buffer, size_t(got));
+  }
+  return text;
+}
+
+int waitStatus(pid_t pid, std::chrono::seconds limit) {
+  const auto deadline = Clock::now() + limit;
+  while (Clock::now() < deadline) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) return status;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return -1;
+}
+
+bool Screenshot::near(int x, int y, Rgb8 colour, int radius) const {
+  for (int py = y - radius; py <= y + radius; ++py) {
+    for (int px = x - radius; px <= x + radius; ++px) {
+      if (px >= 0 && py >= 0 && px < width_ && py < height_ && at(px, py) == colour) return true;
+    }
+  }
+  return false;
+}
+
+void Screenshot::savePpm(const std::string& path) const {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return;
+  std::fprintf(file, "P6\n%d %d\n255\n", width_, height_);
+  for (const Rgb8& c : pixels_) {
+    const unsigned char rgb[3] = {(unsigned char)c.r, (unsigned char)c.g, (unsigned char)c.b};
+    std::fwrite(rgb, 1, 3, file);
+  }
+  std::fclose(file);
+}
+
+VirtualScreen::VirtualScreen() {
+  // Xvfb picks a free display and writes its number to the pipe.
+  int ready[2];
+  if (pipe(ready) != 0) return;
+  pid_ = fork();
+  if (pid_ == 0) {
+    ::close(ready[0]);
+    const std::string fd = std::to_string(ready[1]);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, 1);
+    dup2(devNull, 2);
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
+           "tcp", static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  ::close(ready[1]);
+  const std::string number = readUntil(ready[0], 64, std::chrono::seconds(20));
+  ::close(ready[0]);
+  if (!number.empty() && number.back() == '\n') name_ = ":" + number.substr(0, number.size() - 1);
+  if (!name_.empty()) display_ = XOpenDisplay(name_.c_str());
+  XSetErrorHandler(ignoreError);
+}
+
+VirtualScreen::~VirtualScreen() {
+  if (display_ != nullptr) XCloseDisplay(xDisplay(display_));
+  if (pid_ > 0) {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+  }
+}
+
+unsigned long VirtualScreen::findWindow(const char* title, std::chrono::seconds limit) const {
+  Display* display = xDisplay(display_);
+  for (auto deadline = Clock::now() + limit; Clock::now() < deadline;
+       std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
+    if (const Window w = findByTitle(display, DefaultRootWindow(display), title)) return w;
+  }
+  return 0;
+}
+
+bool VirtualScreen::geometry(unsigned long window, int* left, int* top, int* width,
+                             int* height) const {
+  Display* display = xDisplay(display_);
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, window, &attributes) == 0) return false;
+  *width = attributes.width;
+  *height = attributes.height;
+  Window unused;
+  XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, left, top, &unused);
+  return true;
+}
+
+Screenshot VirtualScreen::shoot(unsigned long window, int width, int height) const {
+  std::vector<Rgb8> pixels;
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(xDisplay(display_), window, &attributes) == 0 ||
+      attributes.map_state != IsViewable) {
+    return Screenshot(width, height, std::move(pixels));
+  }
+  XImage* image = XGetImage(xDisplay(display_), window, 0, 0, unsigned(width), unsigned(height),
+                            AllPlanes, ZPixmap);
+  if (image != nullptr) {
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const unsigned long p = XGetPixel(image, x, y);
+        pixels.push_back({int((p >> 16) & 255), int((p >> 8) & 255), int(p & 255)});
+      }
+    }
+    XDestroyImage(image);
+  }
+  return Screenshot(width, height, std::move(pixels));
+}
+
+void VirtualScreen::close(unsigned long window) const {
+  Display* display = xDisplay(display_);
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XFlush(display);
+}
