@@ -4,14 +4,10 @@
 
 #include <string>
 
+#include "tools/console_texts.h"
 #include "tools/memory_stream.h"
 
 namespace {
-
-const char kPrompts[] =
-    "Uneti koordinate 1. temena (T1): Uneti koordinate 2. temena (T1): "
-    "Uneti koordinate 3. temena (T1): Uneti koordinate 1. temena (T2): "
-    "Uneti koordinate 2. temena (T2): Uneti koordinate 3. temena (T2): \n";
 
 struct InputCase {
   const char* what;

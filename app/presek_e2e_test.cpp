@@ -12,23 +12,12 @@
 #include <thread>
 #include <vector>
 
+#include "tools/console_texts.h"
 #include "tools/x_harness.h"
 
 namespace {
 
 const char kTitle[] = "Geometrija - prikaz zadatka";
-const char kPrompts[] =
-    "Uneti koordinate 1. temena (T1): Uneti koordinate 2. temena (T1): "
-    "Uneti koordinate 3. temena (T1): Uneti koordinate 1. temena (T2): "
-    "Uneti koordinate 2. temena (T2): Uneti koordinate 3. temena (T2): \n";
-const char kTypicalResults[] =
-    "Broj presecnih tacaka : n = 2\n"
-    "Broj temena trougla T1 u trouglu T2: p = 0\n"
-    "Broj temena trougla T2 u trouglu T1: q = 1\n"
-    "Broj temena presecnog poligona je : 3\n"
-    "T[0]=( 3.000 , 1.000 )\n"
-    "T[1]=( 1.000 , 3.000 )\n"
-    "T[2]=( 1.000 , 1.000 )\n";
 
 const Rgb8 kBackground{230, 230, 204};
 const Rgb8 kRed{255, 0, 0};
@@ -129,22 +118,14 @@ INSTANTIATE_TEST_SUITE_P(
                     {4.5, 4.5, kBackground}}},
         WindowCase{"disjoint",
                    "0 0\n1 0\n0 1\n5 5\n6 5\n5 6\n",
-                   "Broj presecnih tacaka : n = 0\n"
-                   "Broj temena trougla T1 u trouglu T2: p = 0\n"
-                   "Broj temena trougla T2 u trouglu T1: q = 0\n",
+                   kNoOverlapResults,
                    3,
                    3,
                    6,
                    {{5.5, 5, kBlack}, {5, 5.2, kBlack}, {0.3, 0.7, kBlack}, {3, 3, kBackground}}},
         WindowCase{"nested",
                    "0 0\n10 0\n0 10\n1 1\n3 1\n1 3\n",
-                   "Broj presecnih tacaka : n = 0\n"
-                   "Broj temena trougla T1 u trouglu T2: p = 0\n"
-                   "Broj temena trougla T2 u trouglu T1: q = 3\n"
-                   "Broj temena presecnog poligona je : 3\n"
-                   "T[0]=( 1.000 , 1.000 )\n"
-                   "T[1]=( 3.000 , 1.000 )\n"
-                   "T[2]=( 1.000 , 3.000 )\n",
+                   kNestedResults,
                    5,
                    5,
                    10,

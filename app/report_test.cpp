@@ -5,6 +5,7 @@
 #include <string>
 
 #include "scene/scene.h"
+#include "tools/console_texts.h"
 #include "tools/memory_stream.h"
 
 namespace {
@@ -19,42 +20,10 @@ struct ReportCase {
 
 TEST(ReportOverlap, PrintsThePolygonAndOutlinesIt) {
   const ReportCase cases[] = {
-      {"typical run",
-       {{0, 0}, {4, 0}, {0, 4}},
-       {{1, 1}, {5, 1}, {1, 5}},
-       "Broj presecnih tacaka : n = 2\n"
-       "Broj temena trougla T1 u trouglu T2: p = 0\n"
-       "Broj temena trougla T2 u trouglu T1: q = 1\n"
-       "Broj temena presecnog poligona je : 3\n"
-       "T[0]=( 3.000 , 1.000 )\n"
-       "T[1]=( 1.000 , 3.000 )\n"
-       "T[2]=( 1.000 , 1.000 )\n",
-       3},
-      {"nested",
-       {{0, 0}, {10, 0}, {0, 10}},
-       {{1, 1}, {3, 1}, {1, 3}},
-       "Broj presecnih tacaka : n = 0\n"
-       "Broj temena trougla T1 u trouglu T2: p = 0\n"
-       "Broj temena trougla T2 u trouglu T1: q = 3\n"
-       "Broj temena presecnog poligona je : 3\n"
-       "T[0]=( 1.000 , 1.000 )\n"
-       "T[1]=( 3.000 , 1.000 )\n"
-       "T[2]=( 1.000 , 3.000 )\n",
-       3},
-      {"disjoint",
-       {{0, 0}, {1, 0}, {0, 1}},
-       {{5, 5}, {6, 5}, {5, 6}},
-       "Broj presecnih tacaka : n = 0\n"
-       "Broj temena trougla T1 u trouglu T2: p = 0\n"
-       "Broj temena trougla T2 u trouglu T1: q = 0\n",
-       0},
-      {"empty input: everything at the origin",
-       {},
-       {},
-       "Broj presecnih tacaka : n = 0\n"
-       "Broj temena trougla T1 u trouglu T2: p = 0\n"
-       "Broj temena trougla T2 u trouglu T1: q = 0\n",
-       0},
+      {"typical run", {{0, 0}, {4, 0}, {0, 4}}, {{1, 1}, {5, 1}, {1, 5}}, kTypicalResults, 3},
+      {"nested", {{0, 0}, {10, 0}, {0, 10}}, {{1, 1}, {3, 1}, {1, 3}}, kNestedResults, 3},
+      {"disjoint", {{0, 0}, {1, 0}, {0, 1}}, {{5, 5}, {6, 5}, {5, 6}}, kNoOverlapResults, 0},
+      {"empty input: everything at the origin", {}, {}, kNoOverlapResults, 0},
       {"touching at one vertex: a single point, no polygon",
        {{0, 0}, {2, 0}, {0, 2}},
        {{2, 0}, {4, 0}, {3, 2}},
