@@ -8,9 +8,8 @@ inline int orientation(Point p, Point q, Point r) {
   // The cross product stays in double: its sign is the turn.
   const double cross =
       (double(r.y) - p.y) * (double(q.x) - p.x) - (double(q.y) - p.y) * (double(r.x) - p.x);
-  if (cross < 0) return 1;
-  if (cross > 0) return 0;
-  return -1;
+  // 1 below zero, 0 above, -1 at zero (or NaN): without branching on the data.
+  return int(cross < 0) - int(!(cross < 0) & !(cross > 0));
 }
 
 // Where p lies against triangle a, b, c: 1 strictly inside a counter-clockwise triangle,
