@@ -4,84 +4,84 @@
 
 #include <string>
 
-#include "tools/console_texts.h"
-#include "tools/memory_stream.h"
+#include "testing/console_texts.h"
 
 namespace {
-
-struct InputCase {
-  const char* what;
-  std::string input;
-  float coordinates[12];  // T1 then T2, x and y of each vertex
-  std::string warnings;
-};
 
 std::string warning(int vertex, int triangle, const char* used) {
   return "Upozorenje: koordinate " + std::to_string(vertex) + ". temena (T" +
          std::to_string(triangle) + ") nisu ispravno ucitane; koristi se " + used + "\n";
 }
 
-std::string allWarnings(const char* firstUsed) {
-  std::string text = warning(1, 1, firstUsed);
-  for (int i = 2; i <= 3; ++i) text += warning(i, 1, "( 0 , 0 )");
-  for (int i = 1; i <= 3; ++i) text += warning(i, 2, "( 0 , 0 )");
-  return text;
-}
-
+// Piped input: "%f %f" after each prompt; what cannot be used keeps the previous value.
 TEST(ReadTriangles, PromptsReadsAndWarns) {
-  const InputCase cases[] = {
-      {"one answer a line",
-       "0 0\n4 0\n0 4\n1 1\n5 1\n1 5\n",
-       {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5},
-       ""},
+  const struct {
+    const char* what;
+    std::string input;
+    float coordinates[12];  // T1 then T2, x and y of each vertex
+    std::string warnings;
+  } cases[] = {
       {"all on one line", "0 0 4 0 0 4 1 1 5 1 1 5", {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5}, ""},
-      {"decimals and signs",
-       "-1.5 2.25\n1e3 -0\n3 4\n5 6\n7 8\n9 10\n",
-       {-1.5f, 2.25f, 1000, 0, 3, 4, 5, 6, 7, 8, 9, 10},
-       ""},
-      {"end of input at the first prompt", "", {}, allWarnings("( 0 , 0 )")},
-      {"text after the first number", "1 a\n2 2\n", {1}, allWarnings("( 1 , 0 )")},
-      {"nan is not taken",
-       "nan 2\n4 0\n0 4\n1 1\n5 1\n1 5\n",
-       {0, 2, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5},
-       warning(1, 1, "( 0 , 2 )")},
-      {"infinity is not taken",
-       "1 2\n3 -inf\n0 4\n1 1\n5 1\n1 5\n",
-       {1, 2, 3, 0, 0, 4, 1, 1, 5, 1, 1, 5},
-       warning(2, 1, "( 3 , 0 )")},
-      {"overflowing single precision",
-       "0 0\n4 0\n0 4\n1e39 1\n5 1\n1 5\n",
-       {0, 0, 4, 0, 0, 4, 0, 1, 5, 1, 1, 5},
-       warning(1, 2, "( 0 , 1 )")},
-      {"beyond 1e18",
-       "0 0\n4 0\n0 4\n1 1\n5 1\n1 -1e19\n",
-       {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 1, 0},
-       warning(3, 2, "( 1 , 0 )")},
+      {"text after the first number",
+       "1 a\n2 2\n",
+       {1},
+       warning(1, 1, "( 1 , 0 )") + warning(2, 1, "( 0 , 0 )") + warning(3, 1, "( 0 , 0 )") +
+           warning(1, 2, "( 0 , 0 )") + warning(2, 2, "( 0 , 0 )") + warning(3, 2, "( 0 , 0 )")},
+      {"nan and infinities are not taken",
+       "nan 2\n3 -inf\n0 4\n1e39 1\n5 1\n1 -1e19\n",
+       {0, 2, 3, 0, 0, 4, 0, 1, 5, 1, 1, 0},
+       warning(1, 1, "( 0 , 2 )") + warning(2, 1, "( 3 , 0 )") + warning(1, 2, "( 0 , 1 )") +
+           warning(3, 2, "( 1 , 0 )")},
       {"1e18 itself is taken",
        "1e18 -1e18\n4 0\n0 4\n1 1\n5 1\n1 5\n",
        {1e18f, -1e18f, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5},
        ""},
-      {"input ends after five vertices",
-       "0 0\n4 0\n0 4\n1 1\n5 1\n",
-       {0, 0, 4, 0, 0, 4, 1, 1, 5, 1},
-       warning(3, 2, "( 0 , 0 )")},
   };
-  for (const InputCase& c : cases) {
-    InputText in(c.input);
-    OutputCapture out;
-    OutputCapture err;
-    Point t1[3];
-    Point t2[3];
-    readTriangles(in.stream(), out.stream(), err.stream(), t1, t2);
-    EXPECT_EQ(out.text(), kPrompts) << c.what;
-    EXPECT_EQ(err.text(), c.warnings) << c.what;
-    const Point* vertices[6] = {&t1[0], &t1[1], &t1[2], &t2[0], &t2[1], &t2[2]};
+  for (const auto& c : cases) {
+    std::FILE* in = streamOf(c.input);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Point t[6];
+    readTriangles(in, out, err, t, t + 3);
+    std::fclose(in);
+    EXPECT_EQ(closeAndRead(out), kPrompts) << c.what;
+    EXPECT_EQ(closeAndRead(err), c.warnings) << c.what;
     for (int v = 0; v < 6; ++v) {
-      EXPECT_EQ(vertices[v]->x, c.coordinates[2 * v]) << c.what << " vertex " << v;
-      EXPECT_EQ(vertices[v]->y, c.coordinates[2 * v + 1]) << c.what << " vertex " << v;
-      EXPECT_EQ(vertices[v]->color, BLACK);
+      EXPECT_EQ(std::tie(t[v].x, t[v].y), std::tie(c.coordinates[2 * v], c.coordinates[2 * v + 1]))
+          << c.what << " vertex " << v;
     }
   }
+}
+
+// At a terminal each line is an answer: pairs of numbers, or refused for a reason.
+TEST(ParseAnswer, PairsOrWhyNot) {
+  const struct {
+    const char* line;
+    int room;
+    AnswerKind kind;
+    int vertices;
+    const char* word;
+  } cases[] = {
+      {"1.5 -2\n", 6, AnswerKind::kVertices, 1, ""},
+      {"  0 0 4 0\t0 4 1 1 5 1 1 5 \n", 6, AnswerKind::kVertices, 6, ""},
+      {"0 0 4 0\n", 1, AnswerKind::kTooMany, 0, ""},
+      {"4\n", 6, AnswerKind::kNotPairs, 0, ""},
+      {"0 0 0\n", 6, AnswerKind::kNotPairs, 0, ""},
+      {"\n", 6, AnswerKind::kNotPairs, 0, ""},
+      {"1,5 1\n", 6, AnswerKind::kDecimalComma, 0, "1,5"},
+      {"x 1\n", 6, AnswerKind::kNotANumber, 0, "x"},
+      {"1 2e\n", 6, AnswerKind::kNotANumber, 0, "2e"},
+      {"1 inf\n", 6, AnswerKind::kNotUsable, 0, "inf"},
+      {"1e19 1\n", 6, AnswerKind::kNotUsable, 0, "1e19"},
+  };
+  for (const auto& c : cases) {
+    const Answer a = parseAnswer(c.line, c.room);
+    EXPECT_EQ(std::tie(a.kind, a.vertices), std::tie(c.kind, c.vertices)) << c.line;
+    EXPECT_STREQ(a.word, c.word) << c.line;
+  }
+  const Answer two = parseAnswer("1.5 -2 3 4e-1", 6);
+  EXPECT_EQ(std::tie(two.points[0].x, two.points[0].y, two.points[1].x, two.points[1].y),
+            std::make_tuple(1.5f, -2.0f, 3.0f, 0.4f));
 }
 
 }  // namespace

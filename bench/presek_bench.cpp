@@ -11,7 +11,7 @@
 
 #include "solver/candidates.h"
 #include "solver/polygon_order.h"
-#include "tools/triangle_pairs.h"
+#include "testing/triangle_pairs.h"
 
 namespace {
 

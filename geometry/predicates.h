@@ -1,19 +1,54 @@
-// The two turn and containment predicates. They answer with small codes, not booleans.
+// The turn and containment predicates. They answer with small codes, not booleans.
 #pragma once
+
+#include <cmath>
 
 #include "geometry/geometry.h"
 
-// Turn of p -> q -> r: 1 clockwise (r right of p->q), 0 counter-clockwise, -1 collinear.
-inline int orientation(Point p, Point q, Point r) {
-  // The cross product stays in double: its sign is the turn.
-  const double cross =
-      (double(r.y) - p.y) * (double(q.x) - p.x) - (double(q.y) - p.y) * (double(r.x) - p.x);
-  // 1 below zero, 0 above, -1 at zero (or NaN): without branching on the data.
-  return int(cross < 0) - int(!(cross < 0) & !(cross > 0));
+// A point widened to double precision, the form in which the predicates compute.
+struct Vec {
+  double x, y;
+};
+
+inline Vec widen(Point p) {
+  return {double(p.x), double(p.y)};
 }
 
-// Where p lies against triangle a, b, c: 1 strictly inside a counter-clockwise triangle,
-// 2 on the line through one of its sides, 0 otherwise (a clockwise triangle has no inside).
+// Relative error bound of the turn's double value: below it, the sign needs exact arithmetic.
+constexpr double kTurnErrorBound = 3.0 * 0x1p-53 + 16.0 * 0x1p-106;
+
+// The turn of a and b seen from o: twice the signed area of o, a, b in double precision, and
+// its exact sign (+1 counter-clockwise, -1 clockwise, 0 on one line or where a value is not
+// finite).
+struct Turn {
+  double det;
+  int sign;
+};
+
+// The exact sign of (a - o) x (b - o), however close to zero.
+int exactTurnSign(Vec o, Vec a, Vec b);
+
+inline Turn turnAbout(Vec o, Vec a, Vec b) {
+  const double left = (a.x - o.x) * (b.y - o.y);
+  const double right = (a.y - o.y) * (b.x - o.x);
+  const double det = left - right;
+  const double bound = kTurnErrorBound * (std::fabs(left) + std::fabs(right));
+  const int sign = int(det > bound) - int(-det > bound);
+  if (sign != 0) return {det, sign};
+  return {det, exactTurnSign(o, a, b)};
+}
+
+// Exact sign of the turn a -> b -> c: +1 when c lies left of a->b, -1 right, 0 on the line.
+inline int turnSign(Point a, Point b, Point c) {
+  return turnAbout(widen(a), widen(b), widen(c)).sign;
+}
+
+// Turn of p -> q -> r: 1 clockwise (r right of p->q), 0 counter-clockwise, -1 collinear.
+inline int orientation(Point p, Point q, Point r) {
+  const int sign = turnSign(p, q, r);
+  return int(sign < 0) - int(sign == 0);
+}
+
 // Twice the signed areas of the triangles that p makes with the sides of a, b, c, rounded as
 // pointInTriangle rounds them.
 struct SideAreas {
@@ -37,6 +72,8 @@ inline SideAreas sideAreas(Point a, Point b, Point c, Point p) {
   return {float(ax * by - ay * bx), float(bx * cy - by * cx), float(cx * ay - cy * ax)};
 }
 
+// Where p lies against triangle a, b, c: 1 strictly inside a counter-clockwise triangle,
+// 2 on the line through one of its sides, 0 otherwise (a clockwise triangle has no inside).
 inline int pointInTriangle(Point a, Point b, Point c, Point p) {
   const SideAreas d = sideAreas(a, b, c, p);
   if (d.onSideLine()) return 2;

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "geometry/predicates.h"
+
 namespace {
 
 // The same segment with x and y exchanged in both ends.
@@ -38,6 +40,20 @@ bool within(float v, float a, float b) {
 }
 
 }  // namespace
+
+int intersectSegments(Segment s1, Segment s2, Point* out) {
+  const FirstSegment f = asFirst(s1);
+  const SecondSegment g = asSecond(s2);
+  const float den = directionCross(f, g);
+  if (nearlyParallel(den, f, g)) return parallelOverlap(f, g);
+  const EndTurns turns = {turnSign(s2.a, s2.b, s1.a), turnSign(s2.a, s2.b, s1.b),
+                          turnSign(s1.a, s1.b, s2.a), turnSign(s1.a, s1.b, s2.b)};
+  if (!segmentsMeet(turns)) return 0;
+  const Point at = meetingPoint(f, g, den, turns);
+  out->x = at.x;
+  out->y = at.y;
+  return 1;
+}
 
 int collinearOverlapEnds(Segment s1, Segment s2, Point ends[4]) {
   const Segment along = (s1.a.x == s1.b.x && s1.a.y == s1.b.y) ? s2 : s1;

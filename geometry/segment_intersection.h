@@ -1,7 +1,7 @@
 // Where two closed segments meet.
 #pragma once
 
-#include <cmath>
+#include <algorithm>
 
 #include "geometry/geometry.h"
 
@@ -34,42 +34,68 @@ inline SecondSegment asSecond(Segment s) {
   return {s, dx, dy, dx * dx + dy * dy};
 }
 
+// The cross product of the two directions, rounded to single precision.
+inline float directionCross(const FirstSegment& f, const SecondSegment& g) {
+  return float(f.dx * g.dy - f.dy * g.dx);
+}
+
+// Whether f and g are parallel within the tolerance: the square of the sine of their angle,
+// den^2 / (|f|^2 |g|^2), is at most 1e-5.
+inline bool nearlyParallel(float den, const FirstSegment& f, const SecondSegment& g) {
+  return !(double(den) * den > g.length2 * f.length2 * kParallelTolerance);
+}
+
 // Whether two segments taken as lying on one line overlap, decided along one axis: the
 // first segment may end exactly where the second begins (no overlap), but not the reverse.
 // 2 when they overlap, 0 otherwise.
 int collinearOverlap(Segment s1, Segment s2);
 
-// Where segments f and g meet; see intersectSegments.
-inline int intersectPrepared(const FirstSegment& f, const SecondSegment& g, Point* out) {
+// For nearly parallel f and g: 2 when they are taken as one line and overlap, 0 otherwise.
+inline int parallelOverlap(const FirstSegment& f, const SecondSegment& g) {
   const double ex = double(g.segment.a.x) - f.segment.a.x;
   const double ey = double(g.segment.a.y) - f.segment.a.y;
   const float c1 = float(f.dy * ex - f.dx * ey);
-  const float c2 = float(g.dy * ex - g.dx * ey);
-  const float den = float(f.dx * g.dy - f.dy * g.dx);
+  // Apart unless the start of g lies on the line of f, within the tolerance.
+  if (double(c1) * c1 > (ex * ex + ey * ey) * f.length2 * kParallelTolerance) return 0;
+  return collinearOverlap(f.segment, g.segment);
+}
 
-  // The sines of the angles between the segments, squared, against the tolerance.
-  if (!(double(den) * den > g.length2 * f.length2 * kParallelTolerance)) {
-    // Parallel: apart unless the start of g lies on the line of f.
-    if (double(c1) * c1 > (ex * ex + ey * ey) * f.length2 * kParallelTolerance) return 0;
-    return collinearOverlap(f.segment, g.segment);
-  }
-  // The parameters along g, c1 / den, and along f, u, must both lie in [0, 1]. The first is
-  // decided by the signs and magnitudes of the two floats, without dividing.
-  const bool onG =
-      !((c1 < 0) & (den > 0)) & !((c1 > 0) & (den < 0)) & !(std::fabs(c1) > std::fabs(den));
-  const float u = float(c2 / double(den));
-  const bool onF = !(u < 0) & !(u > 1);
-  if (!(onG & onF)) return 0;
-  out->x = float(double(f.dx) * u + f.segment.a.x);
-  out->y = float(double(f.dy) * u + f.segment.a.y);
-  return 1;
+// The turns of each segment's ends about the other one's line (+1 left, -1 right, 0 on it):
+// f's ends about g, then g's ends about f.
+struct EndTurns {
+  int fa, fb, ga, gb;
+};
+
+// Whether segments that are not parallel meet: unless both ends of one lie strictly on one
+// side of the other's line.
+inline bool segmentsMeet(EndTurns t) {
+  return t.fa * t.fb <= 0 && t.ga * t.gb <= 0;
+}
+
+// Where the line of g crosses f: along f, with the parameter rounded to single precision and
+// held within f.
+inline Point crossingAlong(const FirstSegment& f, const SecondSegment& g, float den) {
+  const double ex = double(g.segment.a.x) - f.segment.a.x;
+  const double ey = double(g.segment.a.y) - f.segment.a.y;
+  const float c2 = float(g.dy * ex - g.dx * ey);
+  const float u = std::clamp(float(c2 / double(den)), 0.0f, 1.0f);
+  return makePoint(float(double(f.dx) * u + f.segment.a.x),
+                   float(double(f.dy) * u + f.segment.a.y));
+}
+
+// Where segments that meet do so: an end lying on the other's line is the point itself,
+// otherwise the crossing along f.
+inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float den, EndTurns t) {
+  if (t.fa == 0) return f.segment.a;
+  if (t.fb == 0) return f.segment.b;
+  if (t.ga == 0) return g.segment.a;
+  if (t.gb == 0) return g.segment.b;
+  return crossingAlong(f, g, den);
 }
 
 // 1: the segments meet in one point, written to *out (coordinates only);
 // 2: they lie on one line and overlap; 0: otherwise. *out is written only for 1.
-inline int intersectSegments(Segment s1, Segment s2, Point* out) {
-  return intersectPrepared(asFirst(s1), asSecond(s2), out);
-}
+int intersectSegments(Segment s1, Segment s2, Point* out);
 
 // For two segments lying on one line: the ends of each that lie within the other, measured
 // along the axis on which the first (or, if it has no length, the second) extends further.

@@ -1,5 +1,7 @@
 #include "scene/scene.h"
 
+#include <algorithm>
+
 Point gMinCorner = makePoint(1024.0f, 700.0f);
 Point gMaxCorner = makePoint(0.0f, 0.0f);
 std::vector<Point> gPoints;
@@ -34,6 +36,21 @@ void addSegment(Segment s, Color c) {
 
 void addPolygonOutline(const Point poly[], int m) {
   for (int i = 1; i <= m; ++i) addSegment(makeSegment(poly[i - 1], poly[i % m]), RED);
+}
+
+bool drawnBox(Point* lo, Point* hi) {
+  bool any = false;
+  auto grow = [&](Point p) {
+    *lo = any ? makePoint(std::min(lo->x, p.x), std::min(lo->y, p.y)) : p;
+    *hi = any ? makePoint(std::max(hi->x, p.x), std::max(hi->y, p.y)) : p;
+    any = true;
+  };
+  for (const Segment& s : gSegments) {
+    grow(s.a);
+    grow(s.b);
+  }
+  for (const Point& p : gPoints) grow(p);
+  return any;
 }
 
 void resetScene() {

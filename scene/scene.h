@@ -24,5 +24,9 @@ void addSegment(Segment s, Color c);
 // Adds the closed red outline of the ring poly[0..m): m sides, the last back to poly[0].
 void addPolygonOutline(const Point poly[], int m);
 
+// The box of the points and segment ends added, without the start corners; false when
+// nothing is added.
+bool drawnBox(Point* lo, Point* hi);
+
 // Empties the scene and sets the box back to its start; for tests, which share one process.
 void resetScene();

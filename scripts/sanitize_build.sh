@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the project with clang under AddressSanitizer and UndefinedBehaviorSanitizer into the
-# given folder, fuzz target included.
+# given folder, fuzz targets included.
 set -euo pipefail
 source_dir=$1
 build_dir=$2

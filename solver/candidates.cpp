@@ -6,20 +6,19 @@
 
 namespace {
 
+int next(int i) {
+  return i == 2 ? 0 : i + 1;
+}
+
 // Side i of triangle t: from vertex i to the next vertex.
 Segment side(const Point t[3], int i) {
-  return makeSegment(t[i], t[(i + 1) % 3]);
+  return makeSegment(t[i], t[next(i)]);
 }
 
-// Whether two segments of some length lie on one line.
-bool onOneLine(Segment s1, Segment s2) {
-  return !samePlace(s1.a, s1.b) && !samePlace(s2.a, s2.b) && orientation(s1.a, s1.b, s2.a) == -1 &&
-         orientation(s1.a, s1.b, s2.b) == -1;
-}
-
-// Candidates as they are collected: every new place is appended once.
+// Candidates as they are collected: every new place is appended once, while there is room.
 class Collection {
  public:
+  Collection(Point* points, int capacity) : points_(points), capacity_(capacity) {}
   // Whether the place of p is already collected.
   bool holds(Point p) const {
     bool found = false;
@@ -28,82 +27,125 @@ class Collection {
   }
   // Appends the coordinates of p unless its place is collected already.
   void add(Point p) {
-    if (holds(p)) return;
+    if (count_ == capacity_ || holds(p)) return;
     points_[count_].x = p.x;
     points_[count_].y = p.y;
     ++count_;
   }
   int count() const { return count_; }
 
-  // Collects into points, which has room for every point that can be added.
-  explicit Collection(Point* points) : points_(points) {}
-
  private:
   Point* points_;
+  int capacity_;
   int count_ = 0;
 };
 
-// Where each side of t1 crosses each side of t2, in the order of the sides of t1 and, for
-// each, of t2. Where a triangle has no area, the ends of sides that overlap on one line too.
-void collectCrossings(const Point t1[3], const Point t2[3], bool flatPair, Collection* found) {
+// Every vertex of one triangle seen against every side line of the other: about1[i][k] is
+// the turn of T2's vertex k about T1's side i, about2[j][k] that of T1's vertex k about T2's
+// side j. Each is formed from the vertex, as the containment test forms its first area.
+struct TurnTable {
+  Turn about1[3][3];
+  Turn about2[3][3];
+  int turn1, turn2;  // the triangles' own turns
+};
+
+TurnTable turnTable(const Point t1[3], const Point t2[3]) {
+  Vec v1[3], v2[3];
+  for (int i = 0; i < 3; ++i) {
+    v1[i] = widen(t1[i]);
+    v2[i] = widen(t2[i]);
+  }
+  TurnTable table;
+  for (int i = 0; i < 3; ++i) {
+    for (int k = 0; k < 3; ++k) {
+      table.about1[i][k] = turnAbout(v2[k], v1[i], v1[next(i)]);
+      table.about2[i][k] = turnAbout(v1[k], v2[i], v2[next(i)]);
+    }
+  }
+  table.turn1 = turnAbout(v1[0], v1[1], v1[2]).sign;
+  table.turn2 = turnAbout(v2[0], v2[1], v2[2]).sign;
+  return table;
+}
+
+// Whether vertex k of one triangle, p, lies inside the other, t, whose own turn is `turn` and
+// whose side lines p is seen against in about[side][k]: strictly inside by the exact turns,
+// or by the rounded containment test of t put counter-clockwise.
+bool inside(const Turn about[3][3], int turn, const Point t[3], Point p, int k) {
+  if (turn != 0 && about[0][k].sign == turn && about[1][k].sign == turn &&
+      about[2][k].sign == turn) {
+    return true;
+  }
+  // The rounded test's first area is the double turn of p about the first counter-clockwise
+  // side (t0 -> t1, or t0 -> t2 for a clockwise t, the reverse of side 2) rounded to single
+  // precision, and rounding keeps the sign: where that turn is not positive, the test cannot
+  // answer "inside".
+  const bool clockwise = turn < 0;
+  const float firstArea = float(clockwise ? -about[2][k].det : about[0][k].det);
+  if (!(firstArea > 0)) return false;
+  return sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], p).inside();
+}
+
+}  // namespace
+
+Candidates findCandidates(const Point t1[3], const Point t2[3]) {
+  const TurnTable turns = turnTable(t1, t2);
+  const bool flat1 = turns.turn1 == 0;
+  const bool flat2 = turns.turn2 == 0;
   FirstSegment sides1[3];
   SecondSegment sides2[3];
   for (int i = 0; i < 3; ++i) {
     sides1[i] = asFirst(side(t1, i));
     sides2[i] = asSecond(side(t2, i));
   }
+
+  Candidates result;
+  Collection found(result.points, kMaxCandidates);
+  // Where side i of T1 meets side j of T2, in that order. A triangle with no area is a
+  // segment: a side crosses it at most once, and where it lies along a side of the other
+  // triangle, the ends of the shared stretch are vertices of the overlap.
+  bool crossed1[3] = {false, false, false};
+  bool crossed2[3] = {false, false, false};
+  bool crossedAny = false;
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
-      Point hit;
-      const int met = intersectPrepared(sides1[i], sides2[j], &hit);
-      if (met == 1) {
-        found->add(hit);
-      } else if (met == 2 && flatPair && onOneLine(sides1[i].segment, sides2[j].segment)) {
-        Point ends[4];
-        const int count = collinearOverlapEnds(sides1[i].segment, sides2[j].segment, ends);
-        for (int k = 0; k < count; ++k) found->add(ends[k]);
+      const FirstSegment& f = sides1[i];
+      const SecondSegment& g = sides2[j];
+      const float den = directionCross(f, g);
+      const EndTurns ends = {turns.about2[j][i].sign, turns.about2[j][next(i)].sign,
+                             turns.about1[i][j].sign, turns.about1[i][next(j)].sign};
+      if (nearlyParallel(den, f, g)) {
+        const bool onOneLine = ends.ga == 0 && ends.gb == 0 &&
+                               !samePlace(f.segment.a, f.segment.b) &&
+                               !samePlace(g.segment.a, g.segment.b);
+        if ((flat1 || flat2) && onOneLine && parallelOverlap(f, g) == 2) {
+          Point shared[4];
+          const int count = collinearOverlapEnds(f.segment, g.segment, shared);
+          for (int k = 0; k < count; ++k) found.add(shared[k]);
+        }
+        continue;
       }
+      if (!segmentsMeet(ends)) continue;
+      if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
+        continue;
+      }
+      crossed1[i] = crossed2[j] = crossedAny = true;
+      found.add(meetingPoint(f, g, den, ends));
     }
   }
-}
-
-// The vertices of t in counter-clockwise order: turn is orientation(t[0], t[1], t[2]), and 1
-// (clockwise) exchanges the last two.
-struct Triangle {
-  Point a, b, c;
-};
-Triangle counterClockwise(const Point t[3], int turn) {
-  const int swap = turn == 1;
-  return {t[0], t[1 + swap], t[2 - swap]};
-}
-
-// Whether p lies strictly inside the counter-clockwise triangle t.
-bool strictlyInside(Triangle t, Point p) {
-  return sideAreas(t.a, t.b, t.c, p).inside();
-}
-
-}  // namespace
-
-Candidates findCandidates(const Point t1[3], const Point t2[3]) {
-  const int turn1 = orientation(t1[0], t1[1], t1[2]);
-  const int turn2 = orientation(t2[0], t2[1], t2[2]);
-  Candidates result;
-  Collection found(result.points);
-  // A triangle with no area is a segment: where it lies along a side of the other, the ends
-  // of the shared stretch are vertices of the overlap that no crossing gives.
-  collectCrossings(t1, t2, turn1 == -1 || turn2 == -1, &found);
   result.n = found.count();
   if (result.n >= 6) return result;
 
-  // Vertices strictly inside the other triangle, each place once, found in the order T1[0],
-  // T2[0], T1[1], ...; those of T2 follow those of T1.
-  const Triangle ccw1 = counterClockwise(t1, turn1);
-  const Triangle ccw2 = counterClockwise(t2, turn2);
+  // Vertices inside the other triangle, each place once, found in the order T1[0], T2[0],
+  // T1[1], ...; those of T2 follow those of T1.
   Point ofT2[3];
-  Collection insideT1(ofT2);
+  Collection insideT1(ofT2, 3);
   for (int k = 0; k < 3; ++k) {
-    if (strictlyInside(ccw2, t1[k]) && !insideT1.holds(t1[k])) found.add(t1[k]);
-    if (strictlyInside(ccw1, t2[k]) && !found.holds(t2[k])) insideT1.add(t2[k]);
+    if (inside(turns.about2, turns.turn2, t2, t1[k], k) && !insideT1.holds(t1[k])) {
+      found.add(t1[k]);
+    }
+    if (inside(turns.about1, turns.turn1, t1, t2[k], k) && !found.holds(t2[k])) {
+      insideT1.add(t2[k]);
+    }
   }
   result.p = found.count() - result.n;
   for (int k = 0; k < insideT1.count(); ++k) found.add(ofT2[k]);

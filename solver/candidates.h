@@ -7,7 +7,7 @@
 #include "geometry/geometry.h"
 
 // At most one crossing for each pair of sides, and, where a triangle has no area, the six
-// vertices as ends of sides that overlap on one line.
+// vertices as ends of sides that overlap on one line. The collection never holds more.
 constexpr int kMaxCrossings = 9 + 6;
 // Vertices inside the other triangle are looked for only below six crossings.
 constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3 + 3;

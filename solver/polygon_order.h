@@ -5,5 +5,6 @@
 
 // Orders pts[0..count) counter-clockwise into out, closed by a copy of its first vertex, and
 // returns the number of vertices m. out needs room for count + 1 points; count is at most 15.
-// Points not in convex position still give a ring of at most count vertices.
+// Points on one line give the two outermost (the lower index first), m = 2; points not in
+// convex position still give a ring of at most count vertices.
 int orderConvexPolygon(const Point pts[], Point out[], int count);

@@ -2,32 +2,59 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 namespace {
 
-struct CameraCase {
-  const char* what;
-  Point min, max;
-  Camera expected;
-};
+auto asTuple(Camera c) {
+  return std::make_tuple(c.cx, c.cy, c.distance);
+}
 
 // The width of the box is |min| + max, and the camera stands at the width in x unless the box
 // is more than twice as tall.
-TEST(CameraFor, BoxesOfTheScene) {
-  const CameraCase cases[] = {
+TEST(Camera, OverTheSceneBox) {
+  const struct {
+    const char* what;
+    Point min, max;
+    Camera expected;
+  } cases[] = {
       {"the typical run", {0, 0}, {5, 5}, {2.5f, 2.5f, 5}},
       {"nothing added", {1024, 700}, {0, 0}, {512, 350, 1024}},
       {"tall box: 2 * 300 <= 1000", {100, 0}, {200, 1000}, {150, 500, 1000}},
       {"2 * 600 > 1000", {0, 0}, {600, 1000}, {300, 500, 600}},
       {"exactly twice as tall", {0, 0}, {500, 1000}, {250, 500, 1000}},
       {"below the origin: the sum uses |min|", {-5, -3}, {0, 0}, {-2.5f, -1.5f, 5}},
-      {"straddling the origin", {-2, -4}, {6, 8}, {2, 2, 8}},
   };
-  for (const CameraCase& c : cases) {
-    const Camera camera = cameraFor(c.min, c.max);
-    EXPECT_EQ(camera.cx, c.expected.cx) << c.what;
-    EXPECT_EQ(camera.cy, c.expected.cy) << c.what;
-    EXPECT_EQ(camera.distance, c.expected.distance) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(asTuple(cameraFor(c.min, c.max)), asTuple(c.expected)) << c.what;
   }
+  EXPECT_EQ(asTuple(firstView({0, 0}, {0, 0})), std::make_tuple(0.0f, 0.0f, 1.0f))
+      << "a scene at one point is seen from one unit above";
+}
+
+// Today's planes where the scene lies between them; around the camera elsewhere.
+TEST(Camera, ClipPlanesHoldTheScene) {
+  const struct {
+    float distance;
+    double nearPlane, farPlane;
+  } cases[] = {{5, 1, 1000}, {1000, 1, 2000}, {8124, 1, 16248}, {0.4f, 0.2f, 1000}};
+  for (const auto& c : cases) {
+    const ClipPlanes planes = clipPlanesFor(c.distance);
+    EXPECT_FLOAT_EQ(float(planes.nearPlane), float(c.nearPlane)) << c.distance;
+    EXPECT_FLOAT_EQ(float(planes.farPlane), float(c.farPlane)) << c.distance;
+  }
+}
+
+TEST(Camera, FitsZoomsAndPans) {
+  // (0, 0)-(5, 5) in a square window: half its height, with a tenth more, at 22.5 degrees.
+  const Camera fitted = fitting({0, 0}, {5, 5}, 1.0);
+  EXPECT_EQ(std::tie(fitted.cx, fitted.cy), std::make_tuple(2.5f, 2.5f));
+  EXPECT_FLOAT_EQ(fitted.distance, float(2.75 / std::tan(M_PI / 8)));
+  // A wide box in a window twice as wide as tall: its width decides.
+  EXPECT_FLOAT_EQ(fitting({0, 0}, {10, 1}, 2.0).distance, fitted.distance);
+  EXPECT_EQ(asTuple(zoomed({1, 2, 10}, 0.5f)), std::make_tuple(1.0f, 2.0f, 5.0f));
+  EXPECT_EQ(asTuple(panned({1, 2, 10}, 0.25f, -0.5f)), std::make_tuple(3.5f, -3.0f, 10.0f));
 }
 
 }  // namespace

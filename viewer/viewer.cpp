@@ -4,6 +4,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "scene/scene.h"
@@ -18,6 +19,14 @@ constexpr char kWindowTitle[] = "Geometrija - prikaz zadatka";
 constexpr double kCircleStep = 0.06283185307179587;  // a hundredth of a full turn
 constexpr float kLineReach = 100.0f;                 // how far a line is drawn each way
 constexpr float kMarkSize = 4.0f;                    // point size in pixels
+constexpr float kZoomStep = 0.8f;                    // + brings the camera this much closer
+constexpr float kPanStep = 0.1f;                     // an arrow moves by this much of the distance
+
+// The view the window opened with, the one in force, and the window's size.
+Camera gFirstView;
+Camera gView;
+int gWidth = kWindowWidth;
+int gHeight = kWindowHeight;
 
 void drawCircle(Circle circle) {
   setColor(circle.color);
@@ -62,14 +71,66 @@ void drawPoint(Point point) {
   glEnd();
 }
 
+// The perspective of the window, with the clip planes around the camera; the projection
+// matrix stays current.
+void setProjection() {
+  const ClipPlanes planes = clipPlanesFor(gView.distance);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glViewport(0, 0, gWidth, gHeight);
+  gluPerspective(kFieldOfView, double(gWidth) / double(gHeight), planes.nearPlane, planes.farPlane);
+}
+
+// The camera of gView: the scene moved under it, then the perspective.
+void applyView() {
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glTranslatef(-gView.cx, -gView.cy, -gView.distance);
+  setProjection();
+  glutPostRedisplay();
+}
+
+// Esc and q close the window; f fits the whole task, + and - zoom, r returns to the start.
+void onKey(unsigned char key, int, int) {
+  Point lo, hi;
+  switch (key) {
+    case 27:
+    case 'q':
+      std::exit(0);
+    case 'f':
+      if (drawnBox(&lo, &hi)) gView = fitting(lo, hi, double(gWidth) / double(gHeight));
+      break;
+    case '+':
+    case '=':
+      gView = zoomed(gView, kZoomStep);
+      break;
+    case '-':
+      gView = zoomed(gView, 1 / kZoomStep);
+      break;
+    case 'r':
+      gView = gFirstView;
+      break;
+    default:
+      return;
+  }
+  applyView();
+}
+
+// The arrow keys move the view across the plane.
+void onSpecialKey(int key, int, int) {
+  const float right = key == GLUT_KEY_RIGHT ? kPanStep : key == GLUT_KEY_LEFT ? -kPanStep : 0;
+  const float up = key == GLUT_KEY_UP ? kPanStep : key == GLUT_KEY_DOWN ? -kPanStep : 0;
+  if (right == 0 && up == 0) return;
+  gView = panned(gView, right, up);
+  applyView();
+}
+
 }  // namespace
 
 void onReshape(int width, int height) {
-  if (height == 0) height = 1;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glViewport(0, 0, width, height);
-  gluPerspective(45.0, double(width) / double(height), 1.0, 1000.0);
+  gWidth = width;
+  gHeight = height == 0 ? 1 : height;
+  setProjection();
 }
 
 void onDisplay() {
@@ -92,18 +153,23 @@ void runViewer(int argc, char** argv) {
   glutInitWindowPosition(100, 50);
   glutCreateWindow(kWindowTitle);
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+  std::fprintf(stderr,
+               "Prozor: f - ceo zadatak, + i - uvecanje i umanjenje, strelice - pomeranje, "
+               "r - pocetni prikaz, q ili Esc - zatvaranje.\n");
 
-  const Camera camera = cameraFor(gMinCorner, gMaxCorner);
+  gFirstView = gView = firstView(gMinCorner, gMaxCorner);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(30.0, 1.0, 1.0, 20.0);
-  gluLookAt(camera.cx, camera.cy, camera.distance, camera.cx, camera.cy, 0.0, 0.0, 1.0, 0.0);
+  gluLookAt(gView.cx, gView.cy, gView.distance, gView.cx, gView.cy, 0.0, 0.0, 1.0, 0.0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  glTranslatef(-camera.cx, -camera.cy, -camera.distance);
+  glTranslatef(-gView.cx, -gView.cy, -gView.distance);
 
   glutDisplayFunc(onDisplay);
   glutReshapeFunc(onReshape);
+  glutKeyboardFunc(onKey);
+  glutSpecialFunc(onSpecialKey);
   glutMainLoop();
   std::exit(0);  // the main loop ends the process itself; this is never reached
 }

@@ -1,5 +1,9 @@
-// What the console shows in the runs the tests share, byte for byte.
+// What the console shows in the runs the tests share, byte for byte, and streams to feed it
+// and read it back.
 #pragma once
+
+#include <cstdio>
+#include <string>
 
 // The six prompts and the blank line after the answers.
 inline constexpr char kPrompts[] =
@@ -17,18 +21,25 @@ inline constexpr char kTypicalResults[] =
     "T[1]=( 1.000 , 3.000 )\n"
     "T[2]=( 1.000 , 1.000 )\n";
 
-// The results of T2 = (1,1), (3,1), (1,3) inside T1 = (0,0), (10,0), (0,10).
-inline constexpr char kNestedResults[] =
-    "Broj presecnih tacaka : n = 0\n"
-    "Broj temena trougla T1 u trouglu T2: p = 0\n"
-    "Broj temena trougla T2 u trouglu T1: q = 3\n"
-    "Broj temena presecnog poligona je : 3\n"
-    "T[0]=( 1.000 , 1.000 )\n"
-    "T[1]=( 3.000 , 1.000 )\n"
-    "T[2]=( 1.000 , 3.000 )\n";
-
 // The results of two triangles that do not meet.
 inline constexpr char kNoOverlapResults[] =
     "Broj presecnih tacaka : n = 0\n"
     "Broj temena trougla T1 u trouglu T2: p = 0\n"
     "Broj temena trougla T2 u trouglu T1: q = 0\n";
+
+// A stream that reads text, then ends.
+inline std::FILE* streamOf(const std::string& text) {
+  std::FILE* stream = std::tmpfile();
+  std::fputs(text.c_str(), stream);
+  std::rewind(stream);
+  return stream;
+}
+
+// Everything written to stream, which is then closed.
+inline std::string closeAndRead(std::FILE* stream) {
+  std::string text;
+  std::rewind(stream);
+  for (int c; (c = std::fgetc(stream)) != EOF;) text += char(c);
+  std::fclose(stream);
+  return text;
+}

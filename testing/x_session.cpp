@@ -1,9 +1,11 @@
-#include "tools/x_harness.h"
+#include "testing/x_session.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -47,9 +49,27 @@ Window findByTitle(Display* display, Window window, const char* title) {
   return found;
 }
 
+void setDisplay(const std::string& display) {
+  if (display.empty()) {
+    unsetenv("DISPLAY");
+  } else {
+    setenv("DISPLAY", display.c_str(), 1);
+  }
+}
+
 }  // namespace
 
-Child spawn(const std::vector<std::string>& args, const std::string& display) {
+Child spawn(const char* program, const std::string& display, bool terminal) {
+  if (terminal) {
+    int fd = -1;
+    const pid_t pid = forkpty(&fd, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+      setDisplay(display);
+      execl(program, program, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    return {pid, fd, fd, -1};
+  }
   int in[2], out[2], err[2];
   if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) return {};
   const pid_t pid = fork();
@@ -58,15 +78,8 @@ Child spawn(const std::vector<std::string>& args, const std::string& display) {
     dup2(out[1], 1);
     dup2(err[1], 2);
     for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) close(fd);
-    if (display.empty()) {
-      unsetenv("DISPLAY");
-    } else {
-      setenv("DISPLAY", display.c_str(), 1);
-    }
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
+    setDisplay(display);
+    execl(program, program, static_cast<char*>(nullptr));
     _exit(127);
   }
   close(in[0]);
@@ -75,10 +88,10 @@ Child spawn(const std::vector<std::string>& args, const std::string& display) {
   return {pid, in[1], out[0], err[0]};
 }
 
-std::string readUntil(int fd, size_t want, std::chrono::seconds limit) {
+std::string readUntil(int fd, const std::string& until, std::chrono::seconds limit) {
   std::string text;
   const auto deadline = Clock::now() + limit;
-  while (text.size() < want && Clock::now() < deadline) {
+  while ((until.empty() || text.find(until) == std::string::npos) && Clock::now() < deadline) {
     pollfd p{fd, POLLIN, 0};
     if (poll(&p, 1, 100) <= 0) continue;
     char buffer[4096];
@@ -102,7 +115,7 @@ int waitStatus(pid_t pid, std::chrono::seconds limit) {
 bool Screenshot::near(int x, int y, Rgb8 colour, int radius) const {
   for (int py = y - radius; py <= y + radius; ++py) {
     for (int px = x - radius; px <= x + radius; ++px) {
-      if (px >= 0 && py >= 0 && px < width_ && py < height_ && at(px, py) == colour) return true;
+      if (px >= 0 && py >= 0 && px < width && py < height && at(px, py) == colour) return true;
     }
   }
   return false;
@@ -111,8 +124,8 @@ bool Screenshot::near(int x, int y, Rgb8 colour, int radius) const {
 void Screenshot::savePpm(const std::string& path) const {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return;
-  std::fprintf(file, "P6\n%d %d\n255\n", width_, height_);
-  for (const Rgb8& c : pixels_) {
+  std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+  for (const Rgb8& c : pixels) {
     const unsigned char rgb[3] = {(unsigned char)c.r, (unsigned char)c.g, (unsigned char)c.b};
     std::fwrite(rgb, 1, 3, file);
   }
@@ -135,7 +148,7 @@ VirtualScreen::VirtualScreen() {
     _exit(127);
   }
   ::close(ready[1]);
-  const std::string number = readUntil(ready[0], 64, std::chrono::seconds(20));
+  const std::string number = readUntil(ready[0], "\n", std::chrono::seconds(20));
   ::close(ready[0]);
   if (!number.empty() && number.back() == '\n') name_ = ":" + number.substr(0, number.size() - 1);
   if (!name_.empty()) display_ = XOpenDisplay(name_.c_str());
@@ -171,25 +184,35 @@ bool VirtualScreen::geometry(unsigned long window, int* left, int* top, int* wid
   return true;
 }
 
-Screenshot VirtualScreen::shoot(unsigned long window, int width, int height) const {
-  std::vector<Rgb8> pixels;
+Screenshot VirtualScreen::shoot(unsigned long window) const {
+  Screenshot shot;
   XWindowAttributes attributes;
   if (XGetWindowAttributes(xDisplay(display_), window, &attributes) == 0 ||
       attributes.map_state != IsViewable) {
-    return Screenshot(width, height, std::move(pixels));
+    return shot;
   }
-  XImage* image = XGetImage(xDisplay(display_), window, 0, 0, unsigned(width), unsigned(height),
-                            AllPlanes, ZPixmap);
-  if (image != nullptr) {
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) {
-        const unsigned long p = XGetPixel(image, x, y);
-        pixels.push_back({int((p >> 16) & 255), int((p >> 8) & 255), int(p & 255)});
-      }
+  XImage* image = XGetImage(xDisplay(display_), window, 0, 0, unsigned(attributes.width),
+                            unsigned(attributes.height), AllPlanes, ZPixmap);
+  if (image == nullptr) return shot;
+  shot.width = attributes.width;
+  shot.height = attributes.height;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      const unsigned long p = XGetPixel(image, x, y);
+      shot.pixels.push_back({int((p >> 16) & 255), int((p >> 8) & 255), int(p & 255)});
     }
-    XDestroyImage(image);
   }
-  return Screenshot(width, height, std::move(pixels));
+  XDestroyImage(image);
+  return shot;
+}
+
+void VirtualScreen::press(unsigned long window, const char* key) const {
+  Display* display = xDisplay(display_);
+  XSetInputFocus(display, window, RevertToParent, CurrentTime);
+  const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(key));
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  XFlush(display);
 }
 
 void VirtualScreen::close(unsigned long window) const {
