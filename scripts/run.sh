@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up and starts the program; arguments go to GLUT.
+# Sets everything up, builds the program alone, and starts it; arguments go to GLUT.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh > /dev/null
+bash scripts/setup.sh
+cmake --build build --target presek -j "$(nproc)"
 exec build/presek "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need (only those missing),
-# then configures and builds the project in build/.
+# then configures the build in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,7 +8,7 @@ packages=(
   g++ make cmake clang libclang-rt-14-dev        # compilers, sanitizers, libFuzzer
   libgtest-dev libbenchmark-dev                  # tests and benchmarks
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
-  libx11-dev xvfb                                # the window tests on a virtual screen
+  libx11-dev libxtst-dev libpng-dev xvfb         # the window tests on a virtual screen
   libboost-dev libcgal-dev                       # the libraries the tests compare with
 )
 missing=()
@@ -22,4 +22,3 @@ if ((${#missing[@]})); then
 fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build -j "$(nproc)"

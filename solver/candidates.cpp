@@ -77,11 +77,11 @@ bool inside(const Turn about[3][3], int turn, const Point t[3], Point p, int k) 
   }
   // The rounded test's first area is the double turn of p about the first counter-clockwise
   // side (t0 -> t1, or t0 -> t2 for a clockwise t, the reverse of side 2) rounded to single
-  // precision, and rounding keeps the sign: where that turn is not positive, the test cannot
-  // answer "inside".
+  // precision, and rounding keeps the sign: where that turn is zero or negative, the test
+  // cannot answer "inside".
   const bool clockwise = turn < 0;
   const float firstArea = float(clockwise ? -about[2][k].det : about[0][k].det);
-  if (!(firstArea > 0)) return false;
+  if (firstArea <= 0) return false;
   return sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], p).inside();
 }
 

@@ -1,0 +1,52 @@
+// Raw float bits as the twelve coordinates, straight into the solver and the ordering: no
+// input may write past a buffer or loop without end, and the fast solver must give every bit
+// its straightforward rules give.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "solver/candidates.h"
+#include "solver/polygon_order.h"
+#include "testing/reference_solver.h"
+
+namespace {
+
+void check(bool ok, const char* what) {
+  if (!ok) {
+    std::fprintf(stderr, "broken: %s\n", what);
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  float v[12] = {};
+  std::memcpy(v, data, size < sizeof v ? size : sizeof v);
+  Point t1[3], t2[3];
+  for (int i = 0; i < 3; ++i) {
+    t1[i] = makePoint(v[2 * i], v[2 * i + 1]);
+    t2[i] = makePoint(v[6 + 2 * i], v[7 + 2 * i]);
+  }
+  const Candidates found = findCandidates(t1, t2);
+  const int total = candidateCount(found);
+  check(found.n >= 0 && found.p >= 0 && found.q >= 0 && total <= kMaxCandidates, "room");
+
+  const Candidates slow = referenceCandidates(t1, t2);
+  check(found.n == slow.n && found.p == slow.p && found.q == slow.q &&
+            std::memcmp(found.points, slow.points, sizeof(Point) * size_t(total)) == 0,
+        "the same candidates as the straightforward rules");
+
+  // The ordering writes the ring and its closing copy, and nothing past them.
+  Point ring[kMaxCandidates + 2];
+  for (Point& point : ring) point = makePoint(-1234.5f, 0);
+  const int m = orderConvexPolygon(found.points, ring, total);
+  check(m >= 0 && m <= total, "ring size");
+  for (int k = total + 1; k < kMaxCandidates + 2; ++k) check(ring[k].x == -1234.5f, "ring room");
+  Point expected[kMaxCandidates + 1];
+  check(m == referenceOrder(found.points, expected, total) &&
+            std::memcmp(ring, expected, sizeof(Point) * size_t(m + (m > 0))) == 0,
+        "the same ring as the straightforward rules");
+  return 0;
+}
