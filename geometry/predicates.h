@@ -28,14 +28,23 @@ struct Turn {
 // The exact sign of (a - o) x (b - o), however close to zero.
 int exactTurnSign(Vec o, Vec a, Vec b);
 
+// Whether the double value left - right of a turn has the sign of the exact value: it lies
+// beyond its rounding error.
+inline bool signIsSure(double left, double right) {
+  return std::fabs(left - right) > kTurnErrorBound * (std::fabs(left) + std::fabs(right));
+}
+
+// The turn whose double value is left - right, with the sign of that value.
+inline Turn quickTurn(double left, double right) {
+  const double det = left - right;
+  return {det, int(det > 0) - int(det < 0)};
+}
+
 inline Turn turnAbout(Vec o, Vec a, Vec b) {
   const double left = (a.x - o.x) * (b.y - o.y);
   const double right = (a.y - o.y) * (b.x - o.x);
-  const double det = left - right;
-  const double bound = kTurnErrorBound * (std::fabs(left) + std::fabs(right));
-  const int sign = int(det > bound) - int(-det > bound);
-  if (sign != 0) return {det, sign};
-  return {det, exactTurnSign(o, a, b)};
+  if (signIsSure(left, right)) return quickTurn(left, right);
+  return {left - right, exactTurnSign(o, a, b)};
 }
 
 // Exact sign of the turn a -> b -> c: +1 when c lies left of a->b, -1 right, 0 on the line.

@@ -55,8 +55,26 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     v1[i] = widen(t1[i]);
     v2[i] = widen(t2[i]);
   }
+  // From each vertex of T1 to each vertex of T2; seen from T2's vertex the same differences
+  // change sign, which leaves their cross products as they are.
+  Vec d[3][3];
+  for (int k = 0; k < 3; ++k) {
+    for (int m = 0; m < 3; ++m) d[k][m] = {v2[m].x - v1[k].x, v2[m].y - v1[k].y};
+  }
   TurnTable table;
+  bool sure = true;
   for (int i = 0; i < 3; ++i) {
+    for (int k = 0; k < 3; ++k) {
+      const Vec a = d[i][k], b = d[next(i)][k];
+      table.about1[i][k] = quickTurn(a.x * b.y, a.y * b.x);
+      sure &= signIsSure(a.x * b.y, a.y * b.x);
+      const Vec c = d[k][i], e = d[k][next(i)];
+      table.about2[i][k] = quickTurn(c.x * e.y, c.y * e.x);
+      sure &= signIsSure(c.x * e.y, c.y * e.x);
+    }
+  }
+  // Where a value is too close to zero for its sign, the turn is decided exactly.
+  for (int i = 0; i < 3 && !sure; ++i) {
     for (int k = 0; k < 3; ++k) {
       table.about1[i][k] = turnAbout(v2[k], v1[i], v1[next(i)]);
       table.about2[i][k] = turnAbout(v1[k], v2[i], v2[next(i)]);

@@ -6,12 +6,21 @@
 namespace {
 
 // The lowest index j for which i -> j leaves no point strictly on its right, so that it
-// bounds the polygon, or -1.
+// bounds the polygon, or -1. The turns are formed from the differences to point i.
 int firstSideFrom(const Vec v[], int count, int i) {
+  Vec d[kMaxCandidates];
+  for (int k = 0; k < count; ++k) d[k] = {v[k].x - v[i].x, v[k].y - v[i].y};
   for (int j = 0; j < count; ++j) {
     if (j == i) continue;
     int k = 0;
-    while (k < count && (k == i || k == j || turnAbout(v[i], v[j], v[k]).sign >= 0)) ++k;
+    for (; k < count; ++k) {
+      if (k == i || k == j) continue;
+      const double left = d[j].x * d[k].y;
+      const double right = d[j].y * d[k].x;
+      const int sign =
+          signIsSure(left, right) ? quickTurn(left, right).sign : exactTurnSign(v[i], v[j], v[k]);
+      if (sign < 0) break;
+    }
     if (k == count) return j;
   }
   return -1;
@@ -34,8 +43,8 @@ bool outermostOnOneLine(const Vec v[], int count, int* lo, int* hi) {
   }
   int first = 0;
   int last = 0;
-  for (int k = 0; k < count; ++k) {
-    if (turnAbout(v[0], v[other], v[k]).sign != 0) return false;
+  for (int k = 1; k < count; ++k) {
+    if (k != other && turnAbout(v[0], v[other], v[k]).sign != 0) return false;
     if (before(v[k], v[first])) first = k;
     if (before(v[last], v[k])) last = k;
   }
