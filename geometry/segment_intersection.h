@@ -93,6 +93,12 @@ inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float d
   return crossingAlong(f, g, den);
 }
 
+// Whether p, lying on the line of s, lies within s: between its ends on both axes.
+inline bool withinSegment(Point p, Segment s) {
+  return ((s.a.x <= p.x && p.x <= s.b.x) || (s.b.x <= p.x && p.x <= s.a.x)) &&
+         ((s.a.y <= p.y && p.y <= s.b.y) || (s.b.y <= p.y && p.y <= s.a.y));
+}
+
 // 1: the segments meet in one point, written to *out (coordinates only);
 // 2: they lie on one line and overlap; 0: otherwise. *out is written only for 1.
 int intersectSegments(Segment s1, Segment s2, Point* out);

@@ -150,6 +150,17 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
       found.add(meetingPoint(f, g, den, ends));
     }
   }
+  // A triangle shrunk to one point meets the other where it lies on one of its sides.
+  const bool point1 = samePlace(t1[0], t1[1]) && samePlace(t1[0], t1[2]);
+  const bool point2 = samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
+  for (int j = 0; j < 3; ++j) {
+    if (point1 && turns.about2[j][0].sign == 0 && withinSegment(t1[0], sides2[j].segment)) {
+      found.add(t1[0]);
+    }
+    if (point2 && turns.about1[j][0].sign == 0 && withinSegment(t2[0], sides1[j].segment)) {
+      found.add(t2[0]);
+    }
+  }
   result.n = found.count();
   if (result.n >= 6) return result;
 

@@ -1,6 +1,7 @@
 #include "testing/reference_solver.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
@@ -60,6 +61,16 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
         Point ends[4];
         const int shared = collinearOverlapEnds(side(t1, i), side(t2, j), ends);
         for (int k = 0; k < shared; ++k) addOnce(c.points, &count, kMaxCandidates, ends[k]);
+      }
+    }
+  }
+  // A triangle shrunk to one point meets the other where it lies on one of its sides.
+  for (int j = 0; j < 3; ++j) {
+    for (auto [point, other] : {std::pair{t1, t2}, std::pair{t2, t1}}) {
+      const bool shrunk = samePlace(point[0], point[1]) && samePlace(point[0], point[2]);
+      if (shrunk && orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
+          withinSegment(point[0], side(other, j))) {
+        addOnce(c.points, &count, kMaxCandidates, point[0]);
       }
     }
   }
