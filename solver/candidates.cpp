@@ -150,10 +150,11 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
       found.add(meetingPoint(f, g, den, ends));
     }
   }
-  // A triangle shrunk to one point meets the other where it lies on one of its sides.
+  // A triangle shrunk to one point meets the other where it lies on one of its sides (two
+  // points, such as an empty input's, give no candidate).
   const bool point1 = samePlace(t1[0], t1[1]) && samePlace(t1[0], t1[2]);
   const bool point2 = samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
-  for (int j = 0; j < 3; ++j) {
+  for (int j = 0; j < 3 && point1 != point2; ++j) {
     if (point1 && turns.about2[j][0].sign == 0 && withinSegment(t1[0], sides2[j].segment)) {
       found.add(t1[0]);
     }

@@ -65,10 +65,10 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
     }
   }
   // A triangle shrunk to one point meets the other where it lies on one of its sides.
-  for (int j = 0; j < 3; ++j) {
+  auto shrunk = [](const Point t[3]) { return samePlace(t[0], t[1]) && samePlace(t[0], t[2]); };
+  for (int j = 0; j < 3 && shrunk(t1) != shrunk(t2); ++j) {
     for (auto [point, other] : {std::pair{t1, t2}, std::pair{t2, t1}}) {
-      const bool shrunk = samePlace(point[0], point[1]) && samePlace(point[0], point[2]);
-      if (shrunk && orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
+      if (shrunk(point) && orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
           withinSegment(point[0], side(other, j))) {
         addOnce(c.points, &count, kMaxCandidates, point[0]);
       }
