@@ -4,12 +4,15 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <fcntl.h>
+#include <png.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -121,6 +124,44 @@ bool Screenshot::near(int x, int y, Rgb8 colour, int radius) const {
   return false;
 }
 
+bool exitedWith(int status, int code) {
+  return status != -1 && WIFEXITED(status) && WEXITSTATUS(status) == code;
+}
+
+void Screenshot::project(const double camera[3], double x, double y, int* px, int* py) const {
+  const double f = 1.0 / std::tan(22.5 * M_PI / 180.0);
+  const double ndcX = (x - camera[0]) * f * height / width / camera[2];
+  const double ndcY = (y - camera[1]) * f / camera[2];
+  *px = int(std::lround((ndcX + 1) * width / 2 - 0.5));
+  *py = int(std::lround((1 - ndcY) * height / 2 - 0.5));
+}
+
+std::vector<int> Screenshot::drawnBox(Rgb8 background) const {
+  std::vector<int> box = {width, height, -1, -1};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (at(x, y) == background) continue;
+      box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+    }
+  }
+  return box;
+}
+
+Screenshot readPng(const std::string& path) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  Screenshot shot;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return shot;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return shot;
+  shot.width = int(image.width);
+  shot.height = int(image.height);
+  for (size_t i = 0; i + 2 < rgb.size(); i += 3)
+    shot.pixels.push_back({rgb[i], rgb[i + 1], rgb[i + 2]});
+  return shot;
+}
+
 void Screenshot::savePpm(const std::string& path) const {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return;
@@ -226,4 +267,36 @@ void VirtualScreen::close(unsigned long window) const {
   event.xclient.data.l[1] = CurrentTime;
   XSendEvent(display, window, False, NoEventMask, &event);
   XFlush(display);
+}
+
+WindowRun::WindowRun(const VirtualScreen& screen, const char* program, const char* title,
+                     const std::string& input, const std::string& until, Rgb8 background,
+                     std::chrono::seconds limit)
+    : screen_(screen), child_(spawn(program, screen.name())) {
+  if (write(child_.in, input.data(), input.size()) != ssize_t(input.size())) return;
+  ::close(child_.in);
+  out_ = readUntil(child_.out, until, limit);
+  window_ = screen.findWindow(title, limit);
+  for (int tries = 0; window_ != 0 && tries < 200; ++tries) {
+    const Screenshot first = shot();
+    if (!first.pixels.empty() && first.at(3, 3) == background) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+}
+
+Screenshot WindowRun::after(const char* key) const {
+  screen_.press(window_, key);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  return shot();
+}
+
+int WindowRun::end(const char* key, std::chrono::seconds limit) {
+  if (key == nullptr) screen_.close(window_);
+  if (key != nullptr) screen_.press(window_, key);
+  const int status = waitStatus(child_.pid, limit);
+  if (status == -1) kill(child_.pid, SIGKILL);
+  ::close(child_.out);
+  ::close(child_.err);
+  return status;
 }

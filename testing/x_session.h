@@ -32,6 +32,9 @@ struct Rgb8 {
   bool operator==(const Rgb8& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
+// Whether a child's wait status is a normal exit with this code.
+bool exitedWith(int status, int code);
+
 // What a window showed: its pixels, row by row (empty when it could not be read).
 struct Screenshot {
   int width = 0, height = 0;
@@ -39,8 +42,16 @@ struct Screenshot {
   Rgb8 at(int x, int y) const { return pixels[size_t(y) * size_t(width) + size_t(x)]; }
   // Whether a pixel of this colour lies within radius pixels of (x, y).
   bool near(int x, int y, Rgb8 colour, int radius) const;
+  // The pixel that shows the plane point (x, y) when a camera stands distance above (cx, cy)
+  // and looks straight down with a vertical field of view of 45 degrees.
+  void project(const double camera[3], double x, double y, int* px, int* py) const;
+  // The box (left, top, right, bottom) of the pixels not of the background colour.
+  std::vector<int> drawnBox(Rgb8 background) const;
   void savePpm(const std::string& path) const;
 };
+
+// The pixels of a PNG file (none when it cannot be read).
+Screenshot readPng(const std::string& path);
 
 // A virtual 24-bit X screen, 1280 x 1024, for as long as the object lives.
 class VirtualScreen {
@@ -67,4 +78,26 @@ class VirtualScreen {
   pid_t pid_ = -1;
   std::string name_;
   void* display_ = nullptr;
+};
+
+// A program on the screen, given its input on a pipe, with its window shown and its first
+// frame drawn (the corner shows the background colour).
+class WindowRun {
+ public:
+  WindowRun(const VirtualScreen& screen, const char* program, const char* title,
+            const std::string& input, const std::string& until, Rgb8 background,
+            std::chrono::seconds limit);
+  const std::string& out() const { return out_; }
+  unsigned long window() const { return window_; }
+  Screenshot shot() const { return screen_.shoot(window_); }
+  // What the window shows once the key has been handled.
+  Screenshot after(const char* key) const;
+  // Ends the run by the key, or as a window manager closes a window; the wait status.
+  int end(const char* key, std::chrono::seconds limit);
+
+ private:
+  const VirtualScreen& screen_;
+  Child child_;
+  unsigned long window_ = 0;
+  std::string out_;
 };
