@@ -126,11 +126,14 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   bool crossedAny = false;
   for (int i = 0; i < 3; ++i) {
     for (int j = 0; j < 3; ++j) {
+      // Sides with both ends of one strictly on one side of the other's line never meet,
+      // nor lie on one line.
+      const EndTurns ends = {turns.about2[j][i].sign, turns.about2[j][next(i)].sign,
+                             turns.about1[i][j].sign, turns.about1[i][next(j)].sign};
+      if (!segmentsMeet(ends)) continue;
       const FirstSegment& f = sides1[i];
       const SecondSegment& g = sides2[j];
       const float den = directionCross(f, g);
-      const EndTurns ends = {turns.about2[j][i].sign, turns.about2[j][next(i)].sign,
-                             turns.about1[i][j].sign, turns.about1[i][next(j)].sign};
       if (nearlyParallel(den, f, g)) {
         const bool onOneLine = ends.ga == 0 && ends.gb == 0 &&
                                !samePlace(f.segment.a, f.segment.b) &&
@@ -142,7 +145,6 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
         }
         continue;
       }
-      if (!segmentsMeet(ends)) continue;
       if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
         continue;
       }

@@ -70,6 +70,16 @@ int orderConvexPolygon(const Point pts[], Point out[], int count) {
     return 2;
   }
 
+  // Three points off one line: the ring runs from the first counter-clockwise.
+  if (count == 3) {
+    const bool counterClockwise = turnAbout(v[0], v[1], v[2]).sign > 0;
+    out[0] = pts[0];
+    out[1] = pts[counterClockwise ? 1 : 2];
+    out[2] = pts[counterClockwise ? 2 : 1];
+    out[3] = out[0];
+    return 3;
+  }
+
   // The ring starts with the first side from the lowest index that has one.
   int start = 0;
   int current = -1;
