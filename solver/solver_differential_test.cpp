@@ -27,7 +27,7 @@ std::string describe(const TrianglePair& pair) {
 TEST(SolverDifferential, EveryResultBitAsTheStraightforwardRules) {
   for (PairKind kind : kAllPairKinds) {
     int differ = 0;
-    for (const TrianglePair& pair : makePairs(kind, 8000, 7)) {
+    for (const TrianglePair& pair : makePairs(kind, 20000, 7)) {
       const Candidates fast = findCandidates(pair.t1, pair.t2);
       const Candidates slow = referenceCandidates(pair.t1, pair.t2);
       const int total = candidateCount(fast);
