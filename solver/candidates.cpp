@@ -88,7 +88,7 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
 // Whether vertex k of one triangle, p, lies inside the other, t, whose own turn is `turn` and
 // whose side lines p is seen against in about[side][k]: strictly inside by the exact turns,
 // or by the rounded containment test of t put counter-clockwise.
-bool inside(const Turn about[3][3], int turn, const Point t[3], Point p, int k) {
+inline bool inside(const Turn about[3][3], int turn, const Point t[3], Point p, int k) {
   if (turn != 0 && about[0][k].sign == turn && about[1][k].sign == turn &&
       about[2][k].sign == turn) {
     return true;
