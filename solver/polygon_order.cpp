@@ -9,7 +9,6 @@ namespace {
 // lies left of i -> j, -1 right, 0 on the line. Each set of three is decided once.
 struct Turns {
   signed char turn[kMaxCandidates][kMaxCandidates][kMaxCandidates];
-  bool anyOffLine = false;  // whether some three points do not lie on one line
 
   Turns(const Point pts[], int count) {
     Vec v[kMaxCandidates];
@@ -21,7 +20,6 @@ struct Turns {
           const auto r = static_cast<signed char>(-s);
           turn[a][b][c] = turn[b][c][a] = turn[c][a][b] = s;
           turn[a][c][b] = turn[c][b][a] = turn[b][a][c] = r;
-          anyOffLine |= s != 0;
         }
       }
     }
@@ -61,14 +59,18 @@ int orderConvexPolygon(const Point pts[], Point out[], int count) {
 
   // Points on one line bound no area: the ring is the segment between the outermost two, the
   // lower index first (the first two where all are one place).
-  if (!t.anyOffLine) {
+  int other = 1;
+  while (other < count && samePlace(pts[other], pts[0])) ++other;
+  if (other == count) return segmentRing(pts[0], pts[1], out);
+  bool onOneLine = true;
+  for (int k = 1; k < count; ++k) onOneLine &= k == other || t.turn[0][other][k] == 0;
+  if (onOneLine) {
     int first = 0;
     int last = 0;
     for (int k = 1; k < count; ++k) {
       if (before(pts[k], pts[first])) first = k;
       if (before(pts[last], pts[k])) last = k;
     }
-    if (first == last) return segmentRing(pts[0], pts[1], out);
     return first < last ? segmentRing(pts[first], pts[last], out)
                         : segmentRing(pts[last], pts[first], out);
   }
