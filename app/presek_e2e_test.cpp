@@ -123,6 +123,16 @@ TEST(Presek, KeysMoveTheViewAndClose) {
   EXPECT_FALSE(session.after("plus").pixels == fitted.pixels);
   EXPECT_FALSE(session.after("Left").pixels == fitted.pixels);
   EXPECT_TRUE(session.after("r").pixels == first.pixels);
+  // A resized window keeps the camera over (2.5, 2.5), at the new size's aspect.
+  gScreen->resize(session.window(), 600, 500);
+  const Screenshot resized = session.after("r");
+  ASSERT_EQ(std::tie(resized.width, resized.height), std::make_tuple(600, 500));
+  const double camera[3] = {2.5, 2.5, 5};
+  for (const Mark& mark : {Mark{1, 2, kRed}, Mark{2, 1, kRed}, Mark{3, 3, kBlack}}) {
+    int px = 0, py = 0;
+    resized.project(camera, mark.x, mark.y, &px, &py);
+    EXPECT_TRUE(resized.near(px, py, mark.colour, 1)) << mark.x << "," << mark.y;
+  }
   EXPECT_TRUE(exitedWith(session.end("Escape", kLimit), 0));
 }
 

@@ -256,6 +256,11 @@ void VirtualScreen::press(unsigned long window, const char* key) const {
   XFlush(display);
 }
 
+void VirtualScreen::resize(unsigned long window, int width, int height) const {
+  XResizeWindow(xDisplay(display_), window, unsigned(width), unsigned(height));
+  XFlush(xDisplay(display_));
+}
+
 void VirtualScreen::close(unsigned long window) const {
   Display* display = xDisplay(display_);
   XEvent event{};

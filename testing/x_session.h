@@ -71,6 +71,8 @@ class VirtualScreen {
   // Types a key into the window with real key events (XTest): a key name such as "f",
   // "plus", "Escape" or "Left".
   void press(unsigned long window, const char* key) const;
+  // Resizes the window, as a user dragging its corner does.
+  void resize(unsigned long window, int width, int height) const;
   // Asks the window to close, as a window manager does (WM_DELETE_WINDOW).
   void close(unsigned long window) const;
 
