@@ -84,4 +84,39 @@ TEST(ParseAnswer, PairsOrWhyNot) {
             std::make_tuple(1.5f, -2.0f, 3.0f, 0.4f));
 }
 
+// At a terminal: pairs fill the vertices in turn, with their prompts; refused lines are
+// explained and asked again; the end of input before six vertices is reported.
+TEST(ReadTrianglesAtTerminal, PairsRefusalsAndTheEnd) {
+  const std::string again = "Uneti koordinate 1. temena (T1): ";
+  const struct {
+    const char* input;
+    bool complete;
+    std::string prompts;
+    int refusals;
+  } cases[] = {
+      {"0 0 4 0 0 4\n1 1\n5 1 1 5\n", true, kPrompts, 0},
+      {"1,5 1\n1 2 3 4 5 6 7 8 9 10 11 12 13 14\n0 0 4 0 0 4 1 1 5 1 1 5\n", true,
+       again + again + kPrompts, 2},
+      {"0 0\n", false, std::string(kPrompts).substr(0, 2 * again.size()), 0},
+  };
+  for (const auto& c : cases) {
+    std::FILE* in = streamOf(c.input);
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Point t[6];
+    EXPECT_EQ(readTrianglesAtTerminal(in, out, err, t, t + 3), c.complete) << c.input;
+    std::fclose(in);
+    EXPECT_EQ(closeAndRead(out), c.prompts) << c.input;
+    const std::string errors = closeAndRead(err);
+    int refusals = 0;
+    for (size_t at = 0; (at = errors.find("Neispravan unos", at)) != std::string::npos; ++at) {
+      ++refusals;
+    }
+    EXPECT_EQ(refusals, c.refusals) << c.input;
+    EXPECT_EQ(errors.find("Unos je prekinut") != std::string::npos, !c.complete) << c.input;
+    EXPECT_EQ(std::tie(t[0].x, t[1].x, t[5].y),
+              c.complete ? std::make_tuple(0.0f, 4.0f, 5.0f) : std::make_tuple(0.0f, 0.0f, 0.0f));
+  }
+}
+
 }  // namespace

@@ -21,82 +21,61 @@ TEST(FindCandidates, CountsAndPoints) {
   const struct {
     const char* what;
     Triangles pair;
-    int n, p, q;
+    int npq[3];
     std::vector<Point> points;
   } cases[] = {
-      {"disjoint", {{{0, 0}, {1, 0}, {0, 1}}, {{5, 5}, {6, 5}, {5, 6}}}, 0, 0, 0, {}},
+      {"disjoint", {{{0, 0}, {1, 0}, {0, 1}}, {{5, 5}, {6, 5}, {5, 6}}}, {0, 0, 0}, {}},
       {"T1 inside T2, given clockwise",
        {{{1, 1}, {1, 3}, {3, 1}}, {{0, 0}, {0, 10}, {10, 0}}},
-       0,
-       3,
-       0,
+       {0, 3, 0},
        {{1, 1}, {1, 3}, {3, 1}}},
       {"a vertex of each inside the other",
        {{{0, 0}, {4, 0}, {2, 4}}, {{2, 1}, {6, 5}, {-2, 5}}},
-       2,
-       1,
-       1,
+       {2, 1, 1},
        {{3, 2}, {1, 2}, {2, 4}, {2, 1}}},
       // (1, 2) is found along T1's side from (3, 6) with u rounded to single precision.
       {"six-pointed star: containment skipped",
        {{{0, 0}, {6, 0}, {3, 6}}, {{0, 4}, {3, -2}, {6, 4}}},
-       6,
-       0,
-       0,
+       {6, 0, 0},
        {{2, 0}, {4, 0}, {5, 2}, {4, 4}, {0x1.fffffep-1f, 0x1.fffffep+0f}, {2, 4}}},
       {"a side through the common vertex of two sides: that vertex, once",
        {{{4, -1}, {4, 2}, {6, 0}}, {{0, 0}, {4, 0}, {0, 4}}},
-       1,
-       0,
-       0,
+       {1, 0, 0},
        {{4, 0}}},
       {"sides through vertices: each place once",
        {{{2, 4}, {3, 2}, {4, 2}}, {{2, 4}, {3, 4}, {3, 1}}},
-       3,
-       0,
-       0,
+       {3, 0, 0},
        {{2, 4}, {3, 2}, {3, 3}}},
       {"a repeated vertex inside the other triangle counts once",
        {{{0, 0}, {10, 0}, {0, 10}}, {{1, 1}, {1, 1}, {3, 2}}},
-       0,
-       0,
-       2,
+       {0, 0, 2},
        {{1, 1}, {3, 2}}},
       {"identical triangles meet at their vertices",
        {{{0, 0}, {4, 0}, {0, 4}}, {{0, 0}, {4, 0}, {0, 4}}},
-       3,
-       0,
-       0,
+       {3, 0, 0},
        {{4, 0}, {0, 0}, {0, 4}}},
       {"a flat T2 along a side of T1: the ends of the shared stretch",
        {{{4, 8}, {4, 5}, {0, 8}}, {{4, 1}, {4, 3}, {4, 7}}},
-       2,
-       0,
-       0,
+       {2, 0, 0},
        {{4, 5}, {4, 7}}},
       // Computed along T1's side from (0, 10) down, with u rounded to single precision.
       {"a flat T2 across T1: each side crosses it once",
        {{{0, 0}, {10, 0}, {0, 10}}, {{-1, 1}, {3, 3}, {1, 2}}},
-       1,
-       0,
-       2,
+       {1, 0, 2},
        {{0, 0x1.7ffffcp+0f}, {3, 3}, {1, 2}}},
       {"T2 shrunk to a point on a side of T1: that point",
        {{{0, 0}, {4, 0}, {0, 4}}, {{2, 2}, {2, 2}, {2, 2}}},
-       1,
-       0,
-       0,
+       {1, 0, 0},
        {{2, 2}}},
       {"a repeated vertex is no side to overlap with",
        {{{4, 7}, {2, 2}, {4, 7}}, {{5, 3}, {6, 1}, {6, 8}}},
-       0,
-       0,
-       0,
+       {0, 0, 0},
        {}},
   };
   for (const auto& c : cases) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
-    EXPECT_EQ(std::tie(found.n, found.p, found.q), std::tie(c.n, c.p, c.q)) << c.what;
+    EXPECT_EQ(std::tie(found.n, found.p, found.q), std::tie(c.npq[0], c.npq[1], c.npq[2]))
+        << c.what;
     if (c.points.empty()) continue;
     ASSERT_EQ(candidateCount(found), int(c.points.size())) << c.what;
     for (size_t k = 0; k < c.points.size(); ++k) {
