@@ -81,10 +81,6 @@ TEST(FindCandidates, CountsAndPoints) {
        {{{-1e18f, -1e18f}, {1e18f, 1e18f}, {-1e18f, 1e18f}}, {{1e-30f, 0}, {1, -1}, {2, 0}}},
        {0, 0, 0},
        {}},
-      {"a repeated vertex is no side to overlap with",
-       {{{4, 7}, {2, 2}, {4, 7}}, {{5, 3}, {6, 1}, {6, 8}}},
-       {0, 0, 0},
-       {}},
   };
   for (const auto& c : cases) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
