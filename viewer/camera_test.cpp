@@ -28,8 +28,9 @@ TEST(Camera, OverTheSceneBox) {
   for (const auto& c : cases) {
     EXPECT_EQ(asTuple(cameraFor(c.min, c.max)), asTuple(c.expected)) << c.what;
   }
-  EXPECT_EQ(asTuple(firstView({0, 0}, {0, 0})), std::make_tuple(0.0f, 0.0f, 1.0f))
-      << "a scene at one point is seen from one unit above";
+  // The first view is that camera, or one unit above a scene at one point.
+  EXPECT_EQ(asTuple(firstView({-5, -3}, {0, 0})), std::make_tuple(-2.5f, -1.5f, 5.0f));
+  EXPECT_EQ(asTuple(firstView({0, 0}, {0, 0})), std::make_tuple(0.0f, 0.0f, 1.0f));
 }
 
 // Today's planes where the scene lies between them; around the camera elsewhere.
