@@ -32,15 +32,6 @@ int collinearOverlap(Segment s1, Segment s2) {
   return (s1.a.x <= s2.b.x && s1.b.x > s2.a.x) ? 2 : 0;
 }
 
-namespace {
-
-// Whether v lies in the closed range between a and b.
-bool within(float v, float a, float b) {
-  return (a <= v && v <= b) || (b <= v && v <= a);
-}
-
-}  // namespace
-
 int intersectSegments(Segment s1, Segment s2, Point* out) {
   const FirstSegment f = asFirst(s1);
   const SecondSegment g = asSecond(s2);
@@ -62,10 +53,10 @@ int collinearOverlapEnds(Segment s1, Segment s2, Point ends[4]) {
   auto at = [alongY](Point p) { return alongY ? p.y : p.x; };
   int count = 0;
   for (Point end : {s1.a, s1.b}) {
-    if (within(at(end), at(s2.a), at(s2.b))) ends[count++] = end;
+    if (inRange(at(end), at(s2.a), at(s2.b))) ends[count++] = end;
   }
   for (Point end : {s2.a, s2.b}) {
-    if (within(at(end), at(s1.a), at(s1.b))) ends[count++] = end;
+    if (inRange(at(end), at(s1.a), at(s1.b))) ends[count++] = end;
   }
   return count;
 }

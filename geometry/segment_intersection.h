@@ -93,10 +93,14 @@ inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float d
   return crossingAlong(f, g, den);
 }
 
+// Whether v lies in the closed range between a and b.
+inline bool inRange(float v, float a, float b) {
+  return (a <= v && v <= b) || (b <= v && v <= a);
+}
+
 // Whether p, lying on the line of s, lies within s: between its ends on both axes.
 inline bool withinSegment(Point p, Segment s) {
-  return ((s.a.x <= p.x && p.x <= s.b.x) || (s.b.x <= p.x && p.x <= s.a.x)) &&
-         ((s.a.y <= p.y && p.y <= s.b.y) || (s.b.y <= p.y && p.y <= s.a.y));
+  return inRange(p.x, s.a.x, s.b.x) && inRange(p.y, s.a.y, s.b.y);
 }
 
 // 1: the segments meet in one point, written to *out (coordinates only);
