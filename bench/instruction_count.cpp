@@ -10,10 +10,10 @@
 
 __attribute__((noinline)) int solveAll(const std::vector<TrianglePair>& pairs) {
   int overlapping = 0;
+  Point ring[kMaxCandidates + 1];
   for (const TrianglePair& pair : pairs) {
     const Candidates found = findCandidates(pair.t1, pair.t2);
     const int total = candidateCount(found);
-    Point ring[kMaxCandidates + 1];
     overlapping += (total > 1 ? orderConvexPolygon(found.points, ring, total) : 0) > 2;
   }
   return overlapping;

@@ -50,10 +50,10 @@ const std::vector<TrianglePair>& benchPairs() {
 }
 
 void BM_Presek(benchmark::State& state) {
-  runPairs(state, benchPairs(), [](const TrianglePair& pair) {
+  Point ring[kMaxCandidates + 1];
+  runPairs(state, benchPairs(), [&ring](const TrianglePair& pair) {
     const Candidates found = findCandidates(pair.t1, pair.t2);
     const int total = candidateCount(found);
-    Point ring[kMaxCandidates + 1];
     const int m = total > 1 ? orderConvexPolygon(found.points, ring, total) : 0;
     benchmark::DoNotOptimize(ring);
     return m > 2;

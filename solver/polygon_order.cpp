@@ -51,10 +51,66 @@ int segmentRing(Point a, Point b, Point out[]) {
   return 2;
 }
 
+// Whether direction e points into the upper half of the directions, [0, pi). The difference
+// of two floats keeps its exact sign in double precision.
+bool pointsUp(Vec e) {
+  return e.y > 0 || (e.y == 0 && e.x > 0);
+}
+
+// Where the points are the corners of a strictly convex polygon, the walk below goes round it
+// counter-clockwise from point 0. This orders them so directly and writes the ring, or returns
+// 0 where it cannot show that they are such corners.
+int convexRing(const Point pts[], Point out[], int count) {
+  Vec v[kMaxCandidates];
+  for (int k = 0; k < count; ++k) v[k] = widen(pts[k]);
+  // Seen from point 0, a corner, the others lie within half a turn: sort them by angle.
+  int order[kMaxCandidates + 2];
+  order[0] = 0;
+  for (int k = 1; k < count; ++k) {
+    const Vec b = {v[k].x - v[0].x, v[k].y - v[0].y};
+    int at = k;
+    for (; at > 1; --at) {
+      const Vec a = {v[order[at - 1]].x - v[0].x, v[order[at - 1]].y - v[0].y};
+      if (a.x * b.y - a.y * b.x >= 0) break;
+      order[at] = order[at - 1];
+    }
+    order[at] = k;
+  }
+  order[count] = 0;
+  order[count + 1] = order[1];
+  // The sort used rounded turns; the ring stands when every corner turns strictly left and the
+  // edges go round once. With every turn left and below half a turn, the edge directions pass
+  // from the lower half into the upper half once per round.
+  Vec edge[kMaxCandidates + 1];
+  for (int k = 0; k < count; ++k) {
+    const Vec a = v[order[k]], b = v[order[k + 1]];
+    edge[k] = {b.x - a.x, b.y - a.y};
+  }
+  edge[count] = edge[0];
+  int rounds = 0;
+  for (int k = 0; k < count; ++k) {
+    const Vec e = edge[k], f = edge[k + 1];
+    const double left = e.x * f.y;
+    const double right = e.y * f.x;
+    const int turn = signIsSure(left, right)
+                         ? quickTurn(left, right).sign
+                         : exactTurnSign(v[order[k]], v[order[k + 1]], v[order[k + 2]]);
+    if (turn <= 0) return 0;
+    rounds += !pointsUp(e) && pointsUp(f);
+  }
+  if (rounds != 1) return 0;
+  for (int k = 0; k <= count; ++k) out[k] = pts[order[k]];
+  return count;
+}
+
 }  // namespace
 
 int orderConvexPolygon(const Point pts[], Point out[], int count) {
   if (count < 2 || count > kMaxCandidates) return 0;
+  if (count > 2) {
+    const int corners = convexRing(pts, out, count);
+    if (corners > 0) return corners;
+  }
   const Turns t(pts, count);
 
   // Points on one line bound no area: the ring is the segment between the outermost two, the
