@@ -1,5 +1,8 @@
 #include "solver/candidates.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
 #include "scene/scene.h"
@@ -28,9 +31,7 @@ class Collection {
   // Appends the coordinates of p unless its place is collected already.
   void add(Point p) {
     if (count_ == capacity_ || holds(p)) return;
-    points_[count_].x = p.x;
-    points_[count_].y = p.y;
-    ++count_;
+    points_[count_++] = makePoint(p.x, p.y);
   }
   int count() const { return count_; }
 
@@ -40,14 +41,62 @@ class Collection {
   int count_ = 0;
 };
 
-// Every vertex of one triangle seen against every side line of the other: about1[i][k] is
-// the turn of T2's vertex k about T1's side i, about2[j][k] that of T1's vertex k about T2's
-// side j. Each is formed from the vertex, as the containment test forms its first area.
+// Of each row of three bits (side i's bits k = 0, 1, 2), bit k set where bits k and next(k)
+// both are: side k of the other triangle has both ends in the set.
+unsigned bothEnds(unsigned rows) {
+  return rows & (((rows >> 1) & 0333) | ((rows << 2) & 0444));
+}
+
+// The three-by-three bit matrix with rows and columns exchanged: bit 3i + j to 3j + i.
+unsigned transposed(unsigned m) {
+  return (m & 0421) | (m & 0042) << 2 | (m & 0210) >> 2 | (m & 0004) << 4 | (m & 0100) >> 4;
+}
+
+// The vertices of one triangle seen against the side lines of the other, by exact turns. Bit
+// 3i + k of left (right) is set where vertex k lies strictly left (right) of side i; det[3i + k]
+// is that turn's double value, formed from the vertex as the containment test forms its first
+// area.
+struct SideTurns {
+  double det[9];
+  unsigned left = 0;
+  unsigned right = 0;
+
+  // +1 where vertex k lies left of side i, -1 right, 0 on its line.
+  int sign(int i, int k) const {
+    return int(left >> (3 * i + k) & 1) - int(right >> (3 * i + k) & 1);
+  }
+  // Bit 3i + j set where side j of the other triangle has both ends strictly on one side of
+  // the line of side i.
+  unsigned apart() const { return bothEnds(left) | bothEnds(right); }
+  // Whether some vertex lies on a side line.
+  bool anyOnLine() const { return (left | right) != 0777; }
+  // Bit k set where vertex k lies strictly inside, on the side `turn` of every side line.
+  unsigned inside(int turn) const {
+    const unsigned on = turn > 0 ? left : turn < 0 ? right : 0;
+    return on & on >> 3 & on >> 6 & 7;
+  }
+};
+
 struct TurnTable {
-  Turn about1[3][3];
-  Turn about2[3][3];
+  SideTurns about1;  // T2's vertices against T1's sides
+  SideTurns about2;  // T1's vertices against T2's sides
   int turn1, turn2;  // the triangles' own turns
 };
+
+double cross(Vec a, Vec b) {
+  return a.x * b.y - a.y * b.x;
+}
+
+// The largest size of the twelve coordinates (infinite where one is).
+float largestCoordinate(const Point t1[3], const Point t2[3]) {
+  float largest = 0;
+#pragma GCC unroll 3
+  for (int k = 0; k < 3; ++k) {
+    largest = std::max(
+        {largest, std::fabs(t1[k].x), std::fabs(t1[k].y), std::fabs(t2[k].x), std::fabs(t2[k].y)});
+  }
+  return largest;
+}
 
 TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   Vec v1[3], v2[3];
@@ -58,26 +107,52 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   // From each vertex of T1 to each vertex of T2; seen from T2's vertex the same differences
   // change sign, which leaves their cross products as they are.
   Vec d[3][3];
+#pragma GCC unroll 9
   for (int k = 0; k < 3; ++k) {
+#pragma GCC unroll 3
     for (int m = 0; m < 3; ++m) d[k][m] = {v2[m].x - v1[k].x, v2[m].y - v1[k].y};
   }
   TurnTable table;
-  bool sure = true;
+#pragma GCC unroll 3
   for (int i = 0; i < 3; ++i) {
+#pragma GCC unroll 3
     for (int k = 0; k < 3; ++k) {
-      const Vec a = d[i][k], b = d[next(i)][k];
-      table.about1[i][k] = quickTurn(a.x * b.y, a.y * b.x);
-      sure &= signIsSure(a.x * b.y, a.y * b.x);
-      const Vec c = d[k][i], e = d[k][next(i)];
-      table.about2[i][k] = quickTurn(c.x * e.y, c.y * e.x);
-      sure &= signIsSure(c.x * e.y, c.y * e.x);
+      table.about1.det[3 * i + k] = cross(d[i][k], d[next(i)][k]);
+      table.about2.det[3 * i + k] = cross(d[k][i], d[k][next(i)]);
     }
   }
-  // Where a value is too close to zero for its sign, the turn is decided exactly.
-  for (int i = 0; i < 3 && !sure; ++i) {
-    for (int k = 0; k < 3; ++k) {
-      table.about1[i][k] = turnAbout(v2[k], v1[i], v1[next(i)]);
-      table.about2[i][k] = turnAbout(v1[k], v2[i], v2[next(i)]);
+  // No difference exceeds twice the largest coordinate c, nor a product of two 4c^2, so a
+  // turn's double value is off its exact value by less than kTurnErrorBound * 8c^2: beyond
+  // twice that (the slack covers the threshold's own roundings) it has the exact sign, which
+  // is then never zero. A value that is not finite never passes.
+  const double c = largestCoordinate(t1, t2);
+  const double threshold = 16 * kTurnErrorBound * (c * c);
+  bool sure = true;
+  unsigned below1 = 0, below2 = 0;
+#pragma GCC unroll 9
+  for (int n = 0; n < 9; ++n) {
+    const double det1 = table.about1.det[n], det2 = table.about2.det[n];
+    sure &= (std::fabs(det1) > threshold) & (std::fabs(det2) > threshold);
+    below1 |= unsigned(det1 < 0) << n;
+    below2 |= unsigned(det2 < 0) << n;
+  }
+  if (sure) {
+    table.about1.left = ~below1 & 0777;
+    table.about1.right = below1;
+    table.about2.left = ~below2 & 0777;
+    table.about2.right = below2;
+  } else {
+    // Some value is too close to zero for its sign: every sign is decided exactly.
+    for (int i = 0; i < 3; ++i) {
+      for (int k = 0; k < 3; ++k) {
+        const int n = 3 * i + k;
+        const int sign1 = exactTurnSign(v2[k], v1[i], v1[next(i)]);
+        const int sign2 = exactTurnSign(v1[k], v2[i], v2[next(i)]);
+        table.about1.left |= unsigned(sign1 > 0) << n;
+        table.about1.right |= unsigned(sign1 < 0) << n;
+        table.about2.left |= unsigned(sign2 > 0) << n;
+        table.about2.right |= unsigned(sign2 < 0) << n;
+      }
     }
   }
   table.turn1 = turnAbout(v1[0], v1[1], v1[2]).sign;
@@ -86,19 +161,17 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
 }
 
 // Whether vertex k of one triangle, p, lies inside the other, t, whose own turn is `turn` and
-// whose side lines p is seen against in about[side][k]: strictly inside by the exact turns,
-// or by the rounded containment test of t put counter-clockwise.
-inline bool inside(const Turn about[3][3], int turn, const Point t[3], Point p, int k) {
-  if (turn != 0 && about[0][k].sign == turn && about[1][k].sign == turn &&
-      about[2][k].sign == turn) {
-    return true;
-  }
+// whose side lines p is seen against in `about`: strictly inside by the exact turns, or by the
+// rounded containment test of t put counter-clockwise.
+inline bool inside(const SideTurns& about, unsigned strictly, int turn, const Point t[3], Point p,
+                   int k) {
+  if (strictly >> k & 1) return true;
   // The rounded test's first area is the double turn of p about the first counter-clockwise
   // side (t0 -> t1, or t0 -> t2 for a clockwise t, the reverse of side 2) rounded to single
   // precision, and rounding keeps the sign: where that turn is zero or negative, the test
   // cannot answer "inside".
   const bool clockwise = turn < 0;
-  const float firstArea = float(clockwise ? -about[2][k].det : about[0][k].det);
+  const float firstArea = float(clockwise ? -about.det[6 + k] : about.det[k]);
   if (firstArea <= 0) return false;
   return sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], p).inside();
 }
@@ -111,6 +184,7 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   const bool flat2 = turns.turn2 == 0;
   FirstSegment sides1[3];
   SecondSegment sides2[3];
+#pragma GCC unroll 3
   for (int i = 0; i < 3; ++i) {
     sides1[i] = asFirst(side(t1, i));
     sides2[i] = asSecond(side(t2, i));
@@ -118,49 +192,54 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
 
   Candidates result;
   Collection found(result.points, kMaxCandidates);
-  // Where side i of T1 meets side j of T2, in that order. A triangle with no area is a
-  // segment: a side crosses it at most once, and where it lies along a side of the other
-  // triangle, the ends of the shared stretch are vertices of the overlap.
+  // Where side i of T1 meets side j of T2 (bit 3i + j), in that order. Sides with both ends
+  // of one strictly on one side of the other's line never meet, nor lie on one line. A
+  // triangle with no area is a segment: a side crosses it at most once, and where it lies
+  // along a side of the other triangle, the ends of the shared stretch are vertices of the
+  // overlap.
+  const unsigned meets = ~(turns.about1.apart() | transposed(turns.about2.apart())) & 0777;
+  const bool endOnLine = turns.about1.anyOnLine() || turns.about2.anyOnLine();
   bool crossed1[3] = {false, false, false};
   bool crossed2[3] = {false, false, false};
   bool crossedAny = false;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
-      // Sides with both ends of one strictly on one side of the other's line never meet,
-      // nor lie on one line.
-      const EndTurns ends = {turns.about2[j][i].sign, turns.about2[j][next(i)].sign,
-                             turns.about1[i][j].sign, turns.about1[i][next(j)].sign};
-      if (!segmentsMeet(ends)) continue;
-      const FirstSegment& f = sides1[i];
-      const SecondSegment& g = sides2[j];
-      const float den = directionCross(f, g);
-      if (nearlyParallel(den, f, g)) {
-        const bool onOneLine = ends.ga == 0 && ends.gb == 0 &&
-                               !samePlace(f.segment.a, f.segment.b) &&
-                               !samePlace(g.segment.a, g.segment.b);
-        if ((flat1 || flat2) && onOneLine && parallelOverlap(f, g) == 2) {
-          Point shared[4];
-          const int count = collinearOverlapEnds(f.segment, g.segment, shared);
-          for (int k = 0; k < count; ++k) found.add(shared[k]);
-        }
-        continue;
+  for (unsigned pairs = meets; pairs != 0; pairs &= pairs - 1) {
+    const int i = __builtin_ctz(pairs) / 3;
+    const int j = __builtin_ctz(pairs) % 3;
+    const FirstSegment& f = sides1[i];
+    const SecondSegment& g = sides2[j];
+    const float den = directionCross(f, g);
+    if (nearlyParallel(den, f, g)) {
+      const bool onOneLine = turns.about1.sign(i, j) == 0 && turns.about1.sign(i, next(j)) == 0 &&
+                             !samePlace(f.segment.a, f.segment.b) &&
+                             !samePlace(g.segment.a, g.segment.b);
+      if ((flat1 || flat2) && onOneLine && parallelOverlap(f, g) == 2) {
+        Point shared[4];
+        const int count = collinearOverlapEnds(f.segment, g.segment, shared);
+        for (int k = 0; k < count; ++k) found.add(shared[k]);
       }
-      if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
-        continue;
-      }
-      crossed1[i] = crossed2[j] = crossedAny = true;
-      found.add(meetingPoint(f, g, den, ends));
+      continue;
     }
+    if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
+      continue;
+    }
+    crossed1[i] = crossed2[j] = crossedAny = true;
+    if (!endOnLine) {
+      found.add(crossingAlong(f, g, den));
+      continue;
+    }
+    const EndTurns ends = {turns.about2.sign(j, i), turns.about2.sign(j, next(i)),
+                           turns.about1.sign(i, j), turns.about1.sign(i, next(j))};
+    found.add(meetingPoint(f, g, den, ends));
   }
   // A triangle shrunk to one point meets the other where it lies on one of its sides (two
   // points, such as an empty input's, give no candidate).
-  const bool point1 = samePlace(t1[0], t1[1]) && samePlace(t1[0], t1[2]);
-  const bool point2 = samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
+  const bool point1 = flat1 && samePlace(t1[0], t1[1]) && samePlace(t1[0], t1[2]);
+  const bool point2 = flat2 && samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
   for (int j = 0; j < 3 && point1 != point2; ++j) {
-    if (point1 && turns.about2[j][0].sign == 0 && withinSegment(t1[0], sides2[j].segment)) {
+    if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], sides2[j].segment)) {
       found.add(t1[0]);
     }
-    if (point2 && turns.about1[j][0].sign == 0 && withinSegment(t2[0], sides1[j].segment)) {
+    if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], sides1[j].segment)) {
       found.add(t2[0]);
     }
   }
@@ -171,11 +250,13 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   // T1[1], ...; those of T2 follow those of T1.
   Point ofT2[3];
   Collection insideT1(ofT2, 3);
+  const unsigned strictly1 = turns.about2.inside(turns.turn2);
+  const unsigned strictly2 = turns.about1.inside(turns.turn1);
   for (int k = 0; k < 3; ++k) {
-    if (inside(turns.about2, turns.turn2, t2, t1[k], k) && !insideT1.holds(t1[k])) {
+    if (inside(turns.about2, strictly1, turns.turn2, t2, t1[k], k) && !insideT1.holds(t1[k])) {
       found.add(t1[k]);
     }
-    if (inside(turns.about1, turns.turn1, t1, t2[k], k) && !found.holds(t2[k])) {
+    if (inside(turns.about1, strictly2, turns.turn1, t1, t2[k], k) && !found.holds(t2[k])) {
       insideT1.add(t2[k]);
     }
   }

@@ -16,7 +16,11 @@ constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3
 // inside T1 (q); no two of them are the same place. Where a triangle has no area (its
 // vertices on one line), the ends of sides that overlap on one line count as crossings.
 struct Candidates {
-  Point points[kMaxCandidates];
+  // The points are written as they are found; those past the count are never read.
+  Candidates() {}
+  union {
+    Point points[kMaxCandidates];
+  };
   int n = 0;
   int p = 0;
   int q = 0;
