@@ -81,21 +81,19 @@ struct TurnTable {
   SideTurns about1;  // T2's vertices against T1's sides
   SideTurns about2;  // T1's vertices against T2's sides
   int turn1, turn2;  // the triangles' own turns
+  double size2;      // the square of the sum of the sizes of the coordinates
 };
 
 double cross(Vec a, Vec b) {
   return a.x * b.y - a.y * b.x;
 }
 
-// The largest size of the twelve coordinates (infinite where one is).
-float largestCoordinate(const Point t1[3], const Point t2[3]) {
-  float largest = 0;
-#pragma GCC unroll 3
-  for (int k = 0; k < 3; ++k) {
-    largest = std::max(
-        {largest, std::fabs(t1[k].x), std::fabs(t1[k].y), std::fabs(t2[k].x), std::fabs(t2[k].y)});
-  }
-  return largest;
+// The turn of o, a, b: its sign from the double value where that lies beyond threshold (see
+// turnTable), exact otherwise.
+int turnBeyond(Vec o, Vec a, Vec b, double threshold) {
+  const double det = cross({a.x - o.x, a.y - o.y}, {b.x - o.x, b.y - o.y});
+  if (std::fabs(det) > threshold) return det > 0 ? 1 : -1;
+  return exactTurnSign(o, a, b);
 }
 
 TurnTable turnTable(const Point t1[3], const Point t2[3]) {
@@ -121,21 +119,27 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
       table.about2.det[3 * i + k] = cross(d[k][i], d[k][next(i)]);
     }
   }
-  // No difference exceeds twice the largest coordinate c, nor a product of two 4c^2, so a
-  // turn's double value is off its exact value by less than kTurnErrorBound * 8c^2: beyond
-  // twice that (the slack covers the threshold's own roundings) it has the exact sign, which
-  // is then never zero. A value that is not finite never passes.
-  const double c = largestCoordinate(t1, t2);
-  const double threshold = 16 * kTurnErrorBound * (c * c);
-  bool sure = true;
+  // Let s be the sum of the sizes of the twelve coordinates. No difference exceeds s, nor a
+  // product of two s^2, so a turn's double value is off its exact value by less than
+  // kTurnErrorBound * 2s^2: beyond twice that (the slack covers the roundings of s and of the
+  // threshold) it has the exact sign, which is then never zero. Where a coordinate is not
+  // finite, neither is s, and no value passes.
+  double s = 0;
+  for (int k = 0; k < 3; ++k) {
+    s += std::fabs(v1[k].x) + std::fabs(v1[k].y) + std::fabs(v2[k].x) + std::fabs(v2[k].y);
+  }
+  table.size2 = s * s;
+  const double threshold = 4 * kTurnErrorBound * table.size2;
+  double smallest = HUGE_VAL;
   unsigned below1 = 0, below2 = 0;
 #pragma GCC unroll 9
   for (int n = 0; n < 9; ++n) {
     const double det1 = table.about1.det[n], det2 = table.about2.det[n];
-    sure &= (std::fabs(det1) > threshold) & (std::fabs(det2) > threshold);
+    smallest = std::min({smallest, std::fabs(det1), std::fabs(det2)});
     below1 |= unsigned(det1 < 0) << n;
     below2 |= unsigned(det2 < 0) << n;
   }
+  const bool sure = smallest > threshold;
   if (sure) {
     table.about1.left = ~below1 & 0777;
     table.about1.right = below1;
@@ -155,24 +159,32 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
       }
     }
   }
-  table.turn1 = turnAbout(v1[0], v1[1], v1[2]).sign;
-  table.turn2 = turnAbout(v2[0], v2[1], v2[2]).sign;
+  table.turn1 = turnBeyond(v1[0], v1[1], v1[2], threshold);
+  table.turn2 = turnBeyond(v2[0], v2[1], v2[2], threshold);
   return table;
 }
 
 // Whether vertex k of one triangle, p, lies inside the other, t, whose own turn is `turn` and
 // whose side lines p is seen against in `about`: strictly inside by the exact turns, or by the
 // rounded containment test of t put counter-clockwise.
-inline bool inside(const SideTurns& about, unsigned strictly, int turn, const Point t[3], Point p,
-                   int k) {
+inline bool inside(const SideTurns& about, unsigned strictly, int turn, double size2,
+                   const Point t[3], Point p, int k) {
   if (strictly >> k & 1) return true;
-  // The rounded test's first area is the double turn of p about the first counter-clockwise
-  // side (t0 -> t1, or t0 -> t2 for a clockwise t, the reverse of side 2) rounded to single
-  // precision, and rounding keeps the sign: where that turn is zero or negative, the test
-  // cannot answer "inside".
+  // The rounded test's areas are the turns of p about the sides of t put counter-clockwise:
+  // sides 0, 1, 2, or for a clockwise t the reverse of sides 2, 1, 0.
   const bool clockwise = turn < 0;
-  const float firstArea = float(clockwise ? -about.det[6 + k] : about.det[k]);
-  if (firstArea <= 0) return false;
+  const double side1 = clockwise ? -about.det[6 + k] : about.det[k];
+  const double side2 = clockwise ? -about.det[3 + k] : about.det[3 + k];
+  const double side3 = clockwise ? -about.det[k] : about.det[6 + k];
+  // The first area is side1's double value rounded to single precision, and rounding keeps
+  // the sign: where it is zero or negative, the test cannot answer "inside".
+  if (float(side1) <= 0) return false;
+  // The other two hold the third vertex seen from p in single precision, which moves them
+  // from the exact turns by less than 2^-24 (1 + 2^-26) of the sum of the sizes of their two
+  // products, each at most s^2; with the double values' own error, by less than 2^-22 s^2.
+  // Beyond that on the outside they are negative.
+  const double margin = 0x1p-21 * size2;
+  if (side2 < -margin || side3 < -margin) return false;
   return sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], p).inside();
 }
 
@@ -253,10 +265,12 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   const unsigned strictly1 = turns.about2.inside(turns.turn2);
   const unsigned strictly2 = turns.about1.inside(turns.turn1);
   for (int k = 0; k < 3; ++k) {
-    if (inside(turns.about2, strictly1, turns.turn2, t2, t1[k], k) && !insideT1.holds(t1[k])) {
+    if (inside(turns.about2, strictly1, turns.turn2, turns.size2, t2, t1[k], k) &&
+        !insideT1.holds(t1[k])) {
       found.add(t1[k]);
     }
-    if (inside(turns.about1, strictly2, turns.turn1, t1, t2[k], k) && !found.holds(t2[k])) {
+    if (inside(turns.about1, strictly2, turns.turn1, turns.size2, t1, t2[k], k) &&
+        !found.holds(t2[k])) {
       insideT1.add(t2[k]);
     }
   }
