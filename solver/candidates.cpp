@@ -60,6 +60,7 @@ struct SideTurns {
   double det[9];
   unsigned left = 0;
   unsigned right = 0;
+  unsigned below = 0;  // where the double value is below zero
 
   // +1 where vertex k lies left of side i, -1 right, 0 on its line.
   int sign(int i, int k) const {
@@ -82,6 +83,7 @@ struct TurnTable {
   SideTurns about2;  // T1's vertices against T2's sides
   int turn1, turn2;  // the triangles' own turns
   double size2;      // the square of the sum of the sizes of the coordinates
+  double smallest;   // the smallest size of a turn's double value
 };
 
 double cross(Vec a, Vec b) {
@@ -111,12 +113,19 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     for (int m = 0; m < 3; ++m) d[k][m] = {v2[m].x - v1[k].x, v2[m].y - v1[k].y};
   }
   TurnTable table;
+  double smallest = HUGE_VAL;
+  unsigned below1 = 0, below2 = 0;
 #pragma GCC unroll 3
   for (int i = 0; i < 3; ++i) {
 #pragma GCC unroll 3
     for (int k = 0; k < 3; ++k) {
-      table.about1.det[3 * i + k] = cross(d[i][k], d[next(i)][k]);
-      table.about2.det[3 * i + k] = cross(d[k][i], d[k][next(i)]);
+      const double det1 = cross(d[i][k], d[next(i)][k]);
+      const double det2 = cross(d[k][i], d[k][next(i)]);
+      table.about1.det[3 * i + k] = det1;
+      table.about2.det[3 * i + k] = det2;
+      smallest = std::min({smallest, std::fabs(det1), std::fabs(det2)});
+      below1 |= unsigned(det1 < 0) << (3 * i + k);
+      below2 |= unsigned(det2 < 0) << (3 * i + k);
     }
   }
   // Let s be the sum of the sizes of the twelve coordinates. No difference exceeds s, nor a
@@ -125,21 +134,16 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   // threshold) it has the exact sign, which is then never zero. Where a coordinate is not
   // finite, neither is s, and no value passes.
   double s = 0;
+#pragma GCC unroll 3
   for (int k = 0; k < 3; ++k) {
     s += std::fabs(v1[k].x) + std::fabs(v1[k].y) + std::fabs(v2[k].x) + std::fabs(v2[k].y);
   }
   table.size2 = s * s;
   const double threshold = 4 * kTurnErrorBound * table.size2;
-  double smallest = HUGE_VAL;
-  unsigned below1 = 0, below2 = 0;
-#pragma GCC unroll 9
-  for (int n = 0; n < 9; ++n) {
-    const double det1 = table.about1.det[n], det2 = table.about2.det[n];
-    smallest = std::min({smallest, std::fabs(det1), std::fabs(det2)});
-    below1 |= unsigned(det1 < 0) << n;
-    below2 |= unsigned(det2 < 0) << n;
-  }
+  table.smallest = smallest;
   const bool sure = smallest > threshold;
+  table.about1.below = below1;
+  table.about2.below = below2;
   if (sure) {
     table.about1.left = ~below1 & 0777;
     table.about1.right = below1;
@@ -164,28 +168,39 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   return table;
 }
 
-// Whether vertex k of one triangle, p, lies inside the other, t, whose own turn is `turn` and
-// whose side lines p is seen against in `about`: strictly inside by the exact turns, or by the
-// rounded containment test of t put counter-clockwise.
-inline bool inside(const SideTurns& about, unsigned strictly, int turn, double size2,
-                   const Point t[3], Point p, int k) {
-  if (strictly >> k & 1) return true;
-  // The rounded test's areas are the turns of p about the sides of t put counter-clockwise:
-  // sides 0, 1, 2, or for a clockwise t the reverse of sides 2, 1, 0.
+// The rounded containment test's areas hold the third vertex seen from the tested point in
+// single precision. That moves each from the exact turn by less than 2^-24 (1 + 2^-26) of the
+// sum of the sizes of its two products, each at most s^2 (s: the sum of the sizes of the
+// coordinates), so with the double values' own error by less than 2^-22 s^2. Beyond twice
+// that from zero, an area has the sign of the exact turn.
+constexpr double kRoundedAreaError = 0x1p-21;
+
+// The vertices of one triangle inside the other, t, whose own turn is `turn` and whose side
+// lines they are seen against in `about`, as bits: strictly inside by the exact turns, or
+// inside by the rounded containment test of t put counter-clockwise.
+unsigned insideOf(const SideTurns& about, int turn, double size2, const Point t[3],
+                  const Point vertices[3]) {
+  const unsigned strictly = about.inside(turn);
+  // The rounded test's areas are the turns of a vertex about the sides of t put
+  // counter-clockwise: sides 0, 1, 2, or for a clockwise t the reverse of sides 2, 1, 0. The
+  // first is the double value rounded to single precision, which keeps the sign: where that
+  // value is negative or zero, the test cannot answer "inside".
   const bool clockwise = turn < 0;
-  const double side1 = clockwise ? -about.det[6 + k] : about.det[k];
-  const double side2 = clockwise ? -about.det[3 + k] : about.det[3 + k];
-  const double side3 = clockwise ? -about.det[k] : about.det[6 + k];
-  // The first area is side1's double value rounded to single precision, and rounding keeps
-  // the sign: where it is zero or negative, the test cannot answer "inside".
-  if (float(side1) <= 0) return false;
-  // The other two hold the third vertex seen from p in single precision, which moves them
-  // from the exact turns by less than 2^-24 (1 + 2^-26) of the sum of the sizes of their two
-  // products, each at most s^2; with the double values' own error, by less than 2^-22 s^2.
-  // Beyond that on the outside they are negative.
-  const double margin = 0x1p-21 * size2;
-  if (side2 < -margin || side3 < -margin) return false;
-  return sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], p).inside();
+  const unsigned firstBelowZero = clockwise ? ~about.below >> 6 : about.below;
+  unsigned found = strictly;
+  for (unsigned maybe = ~(strictly | firstBelowZero) & 7; maybe != 0; maybe &= maybe - 1) {
+    const int k = __builtin_ctz(maybe);
+    const double orientation = clockwise ? -1 : 1;
+    const double side1 = orientation * about.det[clockwise ? 6 + k : k];
+    const double side2 = orientation * about.det[3 + k];
+    const double side3 = orientation * about.det[clockwise ? k : 6 + k];
+    const double margin = kRoundedAreaError * size2;
+    if (float(side1) <= 0 || side2 < -margin || side3 < -margin) continue;
+    if (sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], vertices[k]).inside()) {
+      found |= 1u << k;
+    }
+  }
+  return found;
 }
 
 }  // namespace
@@ -231,10 +246,12 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
       }
       continue;
     }
-    if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
-      continue;
+    if (flat1 || flat2) {
+      if (flat1 && flat2 ? crossedAny : (flat2 && crossed1[i]) || (flat1 && crossed2[j])) {
+        continue;
+      }
+      crossed1[i] = crossed2[j] = crossedAny = true;
     }
-    crossed1[i] = crossed2[j] = crossedAny = true;
     if (!endOnLine) {
       found.add(crossingAlong(f, g, den));
       continue;
@@ -262,17 +279,16 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   // T1[1], ...; those of T2 follow those of T1.
   Point ofT2[3];
   Collection insideT1(ofT2, 3);
-  const unsigned strictly1 = turns.about2.inside(turns.turn2);
-  const unsigned strictly2 = turns.about1.inside(turns.turn1);
-  for (int k = 0; k < 3; ++k) {
-    if (inside(turns.about2, strictly1, turns.turn2, turns.size2, t2, t1[k], k) &&
-        !insideT1.holds(t1[k])) {
-      found.add(t1[k]);
-    }
-    if (inside(turns.about1, strictly2, turns.turn1, turns.size2, t1, t2[k], k) &&
-        !found.holds(t2[k])) {
-      insideT1.add(t2[k]);
-    }
+  // Where every turn lies beyond the rounded test's error, its areas have the signs of the
+  // exact turns, and it answers "inside" exactly where they do.
+  const bool nearLine = !(turns.smallest > kRoundedAreaError * turns.size2);
+  const unsigned inside2 = nearLine ? insideOf(turns.about2, turns.turn2, turns.size2, t2, t1)
+                                    : turns.about2.inside(turns.turn2);
+  const unsigned inside1 = nearLine ? insideOf(turns.about1, turns.turn1, turns.size2, t1, t2)
+                                    : turns.about1.inside(turns.turn1);
+  for (int k = 0; k < 3 && (inside1 | inside2) != 0; ++k) {
+    if ((inside2 >> k & 1) && !insideT1.holds(t1[k])) found.add(t1[k]);
+    if ((inside1 >> k & 1) && !found.holds(t2[k])) insideT1.add(t2[k]);
   }
   result.p = found.count() - result.n;
   for (int k = 0; k < insideT1.count(); ++k) found.add(ofT2[k]);
