@@ -61,6 +61,16 @@ bool pointsUp(Vec e) {
 // counter-clockwise from point 0. This orders them so directly and writes the ring, or returns
 // 0 where it cannot show that they are such corners.
 int convexRing(const Point pts[], Point out[], int count) {
+  if (count == 3) {
+    // Three points not on one line: counter-clockwise as they are, or with the last two
+    // exchanged.
+    const int turn = turnSign(pts[0], pts[1], pts[2]);
+    if (turn == 0) return 0;
+    out[0] = out[3] = pts[0];
+    out[1] = pts[turn > 0 ? 1 : 2];
+    out[2] = pts[turn > 0 ? 2 : 1];
+    return 3;
+  }
   Vec v[kMaxCandidates];
   for (int k = 0; k < count; ++k) v[k] = widen(pts[k]);
   // Seen from point 0, a corner, the others lie within half a turn: sort them by angle.
