@@ -13,49 +13,75 @@ for part in solveAll clipAll; do
   valgrind --tool=callgrind --toggle-collect="$part*" --callgrind-out-file="$out.$part" \
     "$build/bench/instruction_count" > /dev/null 2>&1
 done
-callgrind_annotate --show-percs=no "$out.clipAll" > "$out.txt"
-callgrind_annotate --auto=yes --show-percs=no "$out.solveAll" > "$out.lines"
-python3 - "$out.txt" "$out.lines" <<'PY'
-import re, sys
+python3 - "$out.clipAll" "$out.solveAll" <<'PY'
+import os, re, sys
 pairs = 4096
-totals = open(sys.argv[1]).read()
-text = open(sys.argv[2]).read()
-def total(text):
-    m = re.search(r"^\s*([\d,]+)\s+\(?\S*\)?\s*PROGRAM TOTALS", text, re.M)
-    return int(m.group(1).replace(",", "")) / pairs
-# Lines of the solver's sources, each counted where its instructions run (inlined or not).
-buckets = {"turns": 0, "crossings": 0, "containment": 0, "collection": 0, "ordering": 0, "other": 0}
-source, function = None, None
-markers = {"turnTable(": "turns", "inside(": "containment", "class Collection": "collection",
-           "findCandidates(": "crossings", "findIntersectionCandidates(": "other"}
-for line in text.splitlines():
-    m = re.match(r"-- Auto-annotated source: (\S+)", line)
-    if m:
-        source, function = m.group(1), None
-        continue
-    m = re.match(r"\s*([\d,]+|\.)\s{2,}(.*)", line)
-    if not m or source is None or "=>" in line:
-        continue
-    code = m.group(2)
-    if source.endswith("candidates.cpp"):
-        for marker, bucket in markers.items():
-            if code.startswith(marker.split("(")[0]) or re.match(r"^\w[\w:<> ]* " + re.escape(marker), code):
-                function = bucket
-    if m.group(1) == ".":
-        continue
-    count = int(m.group(1).replace(",", "")) / pairs
+
+def costs(path):
+    """Instructions by (source file, line), read from callgrind's own output: each line's cost
+    counted in the file it comes from, inlined or not; calls' inclusive costs left out."""
+    names, by_line, total = {}, {}, 0
+    current, line, skip = None, 0, False
+    for text in open(path):
+        text = text.rstrip("\n")
+        m = re.match(r"(c?fl|c?fi|c?fe)=\((\d+)\)(?: (.*))?$", text)
+        if m:
+            if m.group(3):
+                names[m.group(2)] = m.group(3)
+            if not m.group(1).startswith("c"):
+                current = names.get(m.group(2))
+            continue
+        if text.startswith("calls="):
+            skip = True
+            continue
+        m = re.match(r"([+-]?\d+|\*)\s+(\d+)$", text)
+        if not m:
+            continue
+        pos = m.group(1)
+        line = line if pos == "*" else line + int(pos) if pos[0] in "+-" else int(pos)
+        if skip:
+            skip = False
+            continue
+        cost = int(m.group(2))
+        total += cost
+        by_line[(current, line)] = by_line.get((current, line), 0) + cost
+    return by_line, total
+
+# Which part of the solver each line of candidates.cpp serves: from a marker line to the next.
+markers = {"class Collection": "collection", "unsigned bothEnds(": "crossings",
+           "struct SideTurns": "turns", "constexpr double kRoundedAreaError": "containment",
+           "Candidates findCandidates(": "crossings", "// Vertices inside the other": "containment",
+           "int findIntersectionCandidates(": "other"}
+part, bucket = {}, "other"
+for number, code in enumerate(open("solver/candidates.cpp"), 1):
+    for marker, name in markers.items():
+        if code.strip().startswith(marker):
+            bucket = name
+    part[number] = bucket
+
+def bucket_of(source, number):
+    source = source or ""
     if source.endswith("polygon_order.cpp"):
-        buckets["ordering"] += count
-    elif source.endswith("candidates.cpp"):
-        buckets[function or "other"] += count
-    elif source.endswith("predicates.h") or source.endswith("predicates.cpp"):
-        buckets["containment" if "sideAreas" in code or "float(" in code or "d1" in code else "turns"] += count
-    elif source.endswith("geometry.h"):
-        buckets["other"] += count
-    elif source.endswith("segment_intersection.h") or source.endswith("segment_intersection.cpp"):
-        buckets["crossings"] += count
-solver, clip = total(text), total(totals)
-buckets["other"] += solver - sum(buckets.values())
-print(f"instructions per pair: solver {solver:.0f}, clip {clip:.0f} ({solver / clip:.2f}x)")
-print("solver's lines: " + ", ".join(f"{k} {v:.0f}" for k, v in buckets.items()))
+        return "ordering"
+    if source.endswith("candidates.cpp"):
+        return part.get(number, "other")
+    if source.endswith("segment_intersection.h") or source.endswith("segment_intersection.cpp"):
+        return "crossings"
+    if source.endswith("geometry.h"):
+        # Comparing places is the collection's; making points and segments, the sides'.
+        code = open("geometry/geometry.h").read().splitlines()[number - 1]
+        return "collection" if "q.x" in code else "crossings"
+    if source.endswith("predicates.h") or source.endswith("predicates.cpp"):
+        code = open("geometry/" + os.path.basename(source)).read().splitlines()[number - 1]
+        return "containment" if "d1" in code or "float(" in code else "turns"
+    return "other"
+
+solver_lines, solver = costs(sys.argv[2])
+_, clip = costs(sys.argv[1])
+buckets = dict.fromkeys(["turns", "crossings", "containment", "collection", "ordering", "other"], 0)
+for (source, number), cost in solver_lines.items():
+    buckets[bucket_of(source, number)] += cost
+print(f"instructions per pair: solver {solver / pairs:.0f}, clip {clip / pairs:.0f} "
+      f"({solver / clip:.2f}x)")
+print("solver's lines: " + ", ".join(f"{k} {v / pairs:.0f}" for k, v in buckets.items()))
 PY
