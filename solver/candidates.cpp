@@ -123,7 +123,7 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
       const double det2 = cross(d[k][i], d[k][next(i)]);
       table.about1.det[3 * i + k] = det1;
       table.about2.det[3 * i + k] = det2;
-      smallest = std::min(smallest, std::min(std::fabs(det1), std::fabs(det2)));
+      smallest = std::min({smallest, std::fabs(det1), std::fabs(det2)});
       below1 |= unsigned(det1 < 0) << (3 * i + k);
       below2 |= unsigned(det2 < 0) << (3 * i + k);
     }
