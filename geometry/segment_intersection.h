@@ -8,30 +8,38 @@
 // Relative tolerance of the parallel tests, a single-precision constant.
 constexpr float kParallelTolerance = 1e-5f;
 
-// A segment as the first of a pair: its direction and squared length, single precision.
+// A segment as the first of a pair: its ends, its direction and squared length, single
+// precision.
 struct FirstSegment {
-  Segment segment;
+  float ax, ay, bx, by;
   float dx, dy;
   float length2;
+  Point a() const { return makePoint(ax, ay); }
+  Point b() const { return makePoint(bx, by); }
+  Segment segment() const { return makeSegment(a(), b()); }
 };
 
-// A segment as the second of a pair: its direction and squared length, double precision.
+// A segment as the second of a pair: its ends, its direction and squared length, double
+// precision.
 struct SecondSegment {
-  Segment segment;
+  float ax, ay, bx, by;
   double dx, dy;
   double length2;
+  Point a() const { return makePoint(ax, ay); }
+  Point b() const { return makePoint(bx, by); }
+  Segment segment() const { return makeSegment(a(), b()); }
 };
 
 inline FirstSegment asFirst(Segment s) {
   const float dx = float(double(s.b.x) - s.a.x);
   const float dy = float(double(s.b.y) - s.a.y);
-  return {s, dx, dy, float(double(dx) * dx + double(dy) * dy)};
+  return {s.a.x, s.a.y, s.b.x, s.b.y, dx, dy, float(double(dx) * dx + double(dy) * dy)};
 }
 
 inline SecondSegment asSecond(Segment s) {
   const double dx = double(s.b.x) - s.a.x;
   const double dy = double(s.b.y) - s.a.y;
-  return {s, dx, dy, dx * dx + dy * dy};
+  return {s.a.x, s.a.y, s.b.x, s.b.y, dx, dy, dx * dx + dy * dy};
 }
 
 // The cross product of the two directions, rounded to single precision.
@@ -52,12 +60,12 @@ int collinearOverlap(Segment s1, Segment s2);
 
 // For nearly parallel f and g: 2 when they are taken as one line and overlap, 0 otherwise.
 inline int parallelOverlap(const FirstSegment& f, const SecondSegment& g) {
-  const double ex = double(g.segment.a.x) - f.segment.a.x;
-  const double ey = double(g.segment.a.y) - f.segment.a.y;
+  const double ex = double(g.ax) - f.ax;
+  const double ey = double(g.ay) - f.ay;
   const float c1 = float(f.dy * ex - f.dx * ey);
   // Apart unless the start of g lies on the line of f, within the tolerance.
   if (double(c1) * c1 > (ex * ex + ey * ey) * f.length2 * kParallelTolerance) return 0;
-  return collinearOverlap(f.segment, g.segment);
+  return collinearOverlap(f.segment(), g.segment());
 }
 
 // The turns of each segment's ends about the other one's line (+1 left, -1 right, 0 on it):
@@ -75,21 +83,20 @@ inline bool segmentsMeet(EndTurns t) {
 // Where the line of g crosses f: along f, with the parameter rounded to single precision and
 // held within f.
 inline Point crossingAlong(const FirstSegment& f, const SecondSegment& g, float den) {
-  const double ex = double(g.segment.a.x) - f.segment.a.x;
-  const double ey = double(g.segment.a.y) - f.segment.a.y;
+  const double ex = double(g.ax) - f.ax;
+  const double ey = double(g.ay) - f.ay;
   const float c2 = float(g.dy * ex - g.dx * ey);
   const float u = std::clamp(float(c2 / double(den)), 0.0f, 1.0f);
-  return makePoint(float(double(f.dx) * u + f.segment.a.x),
-                   float(double(f.dy) * u + f.segment.a.y));
+  return makePoint(float(double(f.dx) * u + f.ax), float(double(f.dy) * u + f.ay));
 }
 
 // Where segments that meet do so: an end lying on the other's line is the point itself,
 // otherwise the crossing along f.
 inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float den, EndTurns t) {
-  if (t.fa == 0) return f.segment.a;
-  if (t.fb == 0) return f.segment.b;
-  if (t.ga == 0) return g.segment.a;
-  if (t.gb == 0) return g.segment.b;
+  if (t.fa == 0) return f.a();
+  if (t.fb == 0) return f.b();
+  if (t.ga == 0) return g.a();
+  if (t.gb == 0) return g.b();
   return crossingAlong(f, g, den);
 }
 

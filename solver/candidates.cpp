@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
@@ -86,46 +89,82 @@ struct TurnTable {
   double smallest;   // the smallest size of a turn's double value
 };
 
-double cross(Vec a, Vec b) {
-  return a.x * b.y - a.y * b.x;
+// Two doubles computed side by side, in one register where the machine has them: a turn about
+// a side of T1 beside the matching turn about a side of T2, or the x and y of a difference.
+using Pair = double __attribute__((vector_size(16)));
+
+Pair widenPair(Point p) {
+  return Pair{double(p.x), double(p.y)};
 }
 
-// The turn of o, a, b: its sign from the double value where that lies beyond threshold (see
-// turnTable), exact otherwise.
-int turnBeyond(Vec o, Vec a, Vec b, double threshold) {
-  const double det = cross({a.x - o.x, a.y - o.y}, {b.x - o.x, b.y - o.y});
+// The sizes of both values.
+Pair sizes(Pair v) {
+#ifdef __SSE2__
+  return _mm_andnot_pd(_mm_set1_pd(-0.0), v);
+#else
+  return Pair{std::fabs(v[0]), std::fabs(v[1])};
+#endif
+}
+
+// The smaller value in each place.
+Pair smaller(Pair a, Pair b) {
+#ifdef __SSE2__
+  return _mm_min_pd(a, b);
+#else
+  return Pair{std::min(a[0], b[0]), std::min(a[1], b[1])};
+#endif
+}
+
+// Bit 0 set where the first value's sign bit is, bit 1 where the second's is.
+unsigned signBits(Pair v) {
+#ifdef __SSE2__
+  return unsigned(_mm_movemask_pd(v));
+#else
+  return unsigned(std::signbit(v[0])) | unsigned(std::signbit(v[1])) << 1;
+#endif
+}
+
+// The turn of triangle t, widened to p: its sign from the double value where that lies beyond
+// threshold (see turnTable), exact otherwise.
+int ownTurn(const Point t[3], const Pair p[3], double threshold) {
+  const Pair a = p[1] - p[0], b = p[2] - p[0];
+  const double det = a[0] * b[1] - a[1] * b[0];
   if (std::fabs(det) > threshold) return det > 0 ? 1 : -1;
-  return exactTurnSign(o, a, b);
+  return exactTurnSign(widen(t[0]), widen(t[1]), widen(t[2]));
 }
 
 TurnTable turnTable(const Point t1[3], const Point t2[3]) {
-  Vec v1[3], v2[3];
+  Pair p1[3], p2[3];
   for (int i = 0; i < 3; ++i) {
-    v1[i] = widen(t1[i]);
-    v2[i] = widen(t2[i]);
+    p1[i] = widenPair(t1[i]);
+    p2[i] = widenPair(t2[i]);
   }
   // From each vertex of T1 to each vertex of T2; seen from T2's vertex the same differences
   // change sign, which leaves their cross products as they are.
-  Vec d[3][3];
+  Pair d[3][3];
 #pragma GCC unroll 9
   for (int k = 0; k < 3; ++k) {
 #pragma GCC unroll 3
-    for (int m = 0; m < 3; ++m) d[k][m] = {v2[m].x - v1[k].x, v2[m].y - v1[k].y};
+    for (int m = 0; m < 3; ++m) d[k][m] = p2[m] - p1[k];
   }
+  // Turn 3i + k of T2's vertex k about T1's side i beside that of T1's vertex k about T2's
+  // side i: the cross products of d[i][k] with d[next(i)][k] and of d[k][i] with d[k][next(i)].
   TurnTable table;
-  double smallest = HUGE_VAL;
+  Pair smallest = {HUGE_VAL, HUGE_VAL};
   unsigned below1 = 0, below2 = 0;
 #pragma GCC unroll 3
   for (int i = 0; i < 3; ++i) {
 #pragma GCC unroll 3
     for (int k = 0; k < 3; ++k) {
-      const double det1 = cross(d[i][k], d[next(i)][k]);
-      const double det2 = cross(d[k][i], d[k][next(i)]);
-      table.about1.det[3 * i + k] = det1;
-      table.about2.det[3 * i + k] = det2;
-      smallest = std::min({smallest, std::fabs(det1), std::fabs(det2)});
-      below1 |= unsigned(det1 < 0) << (3 * i + k);
-      below2 |= unsigned(det2 < 0) << (3 * i + k);
+      const int n = 3 * i + k;
+      const Pair a = d[i][k], b = d[next(i)][k], c = d[k][i], e = d[k][next(i)];
+      const Pair det = Pair{a[0], c[0]} * Pair{b[1], e[1]} - Pair{a[1], c[1]} * Pair{b[0], e[0]};
+      table.about1.det[n] = det[0];
+      table.about2.det[n] = det[1];
+      smallest = smaller(smallest, sizes(det));
+      const unsigned negative = signBits(det);
+      below1 |= (negative & 1) << n;
+      below2 |= (negative >> 1) << n;
     }
   }
   // Let s be the sum of the sizes of the twelve coordinates. No difference exceeds s, nor a
@@ -133,27 +172,31 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   // kTurnErrorBound * 2s^2: beyond twice that (the slack covers the roundings of s and of the
   // threshold) it has the exact sign, which is then never zero. Where a coordinate is not
   // finite, neither is s, and no value passes.
-  double s = 0;
-#pragma GCC unroll 3
-  for (int k = 0; k < 3; ++k) {
-    s += std::fabs(v1[k].x) + std::fabs(v1[k].y) + std::fabs(v2[k].x) + std::fabs(v2[k].y);
-  }
+  Pair coordinateSizes = sizes(p1[0]) + sizes(p2[0]);
+  for (int k = 1; k < 3; ++k) coordinateSizes += sizes(p1[k]) + sizes(p2[k]);
+  const double s = coordinateSizes[0] + coordinateSizes[1];
   table.size2 = s * s;
   const double threshold = 4 * kTurnErrorBound * table.size2;
-  table.smallest = smallest;
-  const bool sure = smallest > threshold;
-  table.about1.below = below1;
-  table.about2.below = below2;
+  table.smallest = std::min(smallest[0], smallest[1]);
+  const bool sure = table.smallest > threshold;
   if (sure) {
+    // No value is zero: a sign bit is a value below zero.
+    table.about1.below = table.about1.right = below1;
+    table.about2.below = table.about2.right = below2;
     table.about1.left = ~below1 & 0777;
-    table.about1.right = below1;
     table.about2.left = ~below2 & 0777;
-    table.about2.right = below2;
   } else {
     // Some value is too close to zero for its sign: every sign is decided exactly.
+    Vec v1[3], v2[3];
+    for (int i = 0; i < 3; ++i) {
+      v1[i] = widen(t1[i]);
+      v2[i] = widen(t2[i]);
+    }
     for (int i = 0; i < 3; ++i) {
       for (int k = 0; k < 3; ++k) {
         const int n = 3 * i + k;
+        table.about1.below |= unsigned(table.about1.det[n] < 0) << n;
+        table.about2.below |= unsigned(table.about2.det[n] < 0) << n;
         const int sign1 = exactTurnSign(v2[k], v1[i], v1[next(i)]);
         const int sign2 = exactTurnSign(v1[k], v2[i], v2[next(i)]);
         table.about1.left |= unsigned(sign1 > 0) << n;
@@ -163,8 +206,8 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
       }
     }
   }
-  table.turn1 = turnBeyond(v1[0], v1[1], v1[2], threshold);
-  table.turn2 = turnBeyond(v2[0], v2[1], v2[2], threshold);
+  table.turn1 = ownTurn(t1, p1, threshold);
+  table.turn2 = ownTurn(t2, p2, threshold);
   return table;
 }
 
@@ -237,11 +280,10 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
     const float den = directionCross(f, g);
     if (nearlyParallel(den, f, g)) {
       const bool onOneLine = turns.about1.sign(i, j) == 0 && turns.about1.sign(i, next(j)) == 0 &&
-                             !samePlace(f.segment.a, f.segment.b) &&
-                             !samePlace(g.segment.a, g.segment.b);
+                             !samePlace(f.a(), f.b()) && !samePlace(g.a(), g.b());
       if ((flat1 || flat2) && onOneLine && parallelOverlap(f, g) == 2) {
         Point shared[4];
-        const int count = collinearOverlapEnds(f.segment, g.segment, shared);
+        const int count = collinearOverlapEnds(f.segment(), g.segment(), shared);
         for (int k = 0; k < count; ++k) found.add(shared[k]);
       }
       continue;
@@ -265,10 +307,10 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   const bool point1 = flat1 && samePlace(t1[0], t1[1]) && samePlace(t1[0], t1[2]);
   const bool point2 = flat2 && samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
   for (int j = 0; j < 3 && point1 != point2; ++j) {
-    if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], sides2[j].segment)) {
+    if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], sides2[j].segment())) {
       found.add(t1[0]);
     }
-    if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], sides1[j].segment)) {
+    if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], sides1[j].segment())) {
       found.add(t2[0]);
     }
   }
