@@ -8,12 +8,12 @@
 // Relative tolerance of the parallel tests, a single-precision constant.
 constexpr float kParallelTolerance = 1e-5f;
 
-// A segment as the first of a pair: its ends, its direction and squared length, single
-// precision.
+// A segment as the first of a pair: its ends, its direction and squared length, rounded to
+// single precision and held in doubles, the precision they are used in.
 struct FirstSegment {
   float ax, ay, bx, by;
-  float dx, dy;
-  float length2;
+  double dx, dy;
+  double length2;
   Point a() const { return makePoint(ax, ay); }
   Point b() const { return makePoint(bx, by); }
   Segment segment() const { return makeSegment(a(), b()); }
@@ -31,9 +31,9 @@ struct SecondSegment {
 };
 
 inline FirstSegment asFirst(Segment s) {
-  const float dx = float(double(s.b.x) - s.a.x);
-  const float dy = float(double(s.b.y) - s.a.y);
-  return {s.a.x, s.a.y, s.b.x, s.b.y, dx, dy, float(double(dx) * dx + double(dy) * dy)};
+  const double dx = float(double(s.b.x) - s.a.x);
+  const double dy = float(double(s.b.y) - s.a.y);
+  return {s.a.x, s.a.y, s.b.x, s.b.y, dx, dy, float(dx * dx + dy * dy)};
 }
 
 inline SecondSegment asSecond(Segment s) {
@@ -87,7 +87,7 @@ inline Point crossingAlong(const FirstSegment& f, const SecondSegment& g, float 
   const double ey = double(g.ay) - f.ay;
   const float c2 = float(g.dy * ex - g.dx * ey);
   const float u = std::clamp(float(c2 / double(den)), 0.0f, 1.0f);
-  return makePoint(float(double(f.dx) * u + f.ax), float(double(f.dy) * u + f.ay));
+  return makePoint(float(f.dx * u + f.ax), float(f.dy * u + f.ay));
 }
 
 // Where segments that meet do so: an end lying on the other's line is the point itself,
