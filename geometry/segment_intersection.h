@@ -86,7 +86,7 @@ inline Point crossingAlong(const FirstSegment& f, const SecondSegment& g, float 
   const double ex = double(g.ax) - f.ax;
   const double ey = double(g.ay) - f.ay;
   const float c2 = float(g.dy * ex - g.dx * ey);
-  const float u = std::clamp(float(c2 / double(den)), 0.0f, 1.0f);
+  const float u = std::min(std::max(float(c2 / double(den)), 0.0f), 1.0f);
   return makePoint(float(f.dx * u + f.ax), float(f.dy * u + f.ay));
 }
 

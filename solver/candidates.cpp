@@ -317,10 +317,6 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   result.n = found.count();
   if (result.n >= 6) return result;
 
-  // Vertices inside the other triangle, each place once, found in the order T1[0], T2[0],
-  // T1[1], ...; those of T2 follow those of T1.
-  Point ofT2[3];
-  Collection insideT1(ofT2, 3);
   // Where every turn lies beyond the rounded test's error, its areas have the signs of the
   // exact turns, and it answers "inside" exactly where they do.
   const bool nearLine = !(turns.smallest > kRoundedAreaError * turns.size2);
@@ -328,7 +324,13 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
                                     : turns.about2.inside(turns.turn2);
   const unsigned inside1 = nearLine ? insideOf(turns.about1, turns.turn1, turns.size2, t1, t2)
                                     : turns.about1.inside(turns.turn1);
-  for (int k = 0; k < 3 && (inside1 | inside2) != 0; ++k) {
+  if ((inside1 | inside2) == 0) return result;
+
+  // Vertices inside the other triangle, each place once, found in the order T1[0], T2[0],
+  // T1[1], ...; those of T2 follow those of T1.
+  Point ofT2[3];
+  Collection insideT1(ofT2, 3);
+  for (int k = 0; k < 3; ++k) {
     if ((inside2 >> k & 1) && !insideT1.holds(t1[k])) found.add(t1[k]);
     if ((inside1 >> k & 1) && !found.holds(t2[k])) insideT1.add(t2[k]);
   }

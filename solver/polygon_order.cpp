@@ -71,16 +71,19 @@ int convexRing(const Point pts[], Point out[], int count) {
     out[2] = pts[turn > 0 ? 2 : 1];
     return 3;
   }
-  Vec v[kMaxCandidates];
-  for (int k = 0; k < count; ++k) v[k] = widen(pts[k]);
+  Vec v[kMaxCandidates], from0[kMaxCandidates];
+  for (int k = 0; k < count; ++k) {
+    v[k] = widen(pts[k]);
+    from0[k] = {v[k].x - v[0].x, v[k].y - v[0].y};
+  }
   // Seen from point 0, a corner, the others lie within half a turn: sort them by angle.
   int order[kMaxCandidates + 2];
   order[0] = 0;
   for (int k = 1; k < count; ++k) {
-    const Vec b = {v[k].x - v[0].x, v[k].y - v[0].y};
+    const Vec b = from0[k];
     int at = k;
     for (; at > 1; --at) {
-      const Vec a = {v[order[at - 1]].x - v[0].x, v[order[at - 1]].y - v[0].y};
+      const Vec a = from0[order[at - 1]];
       if (a.x * b.y - a.y * b.x >= 0) break;
       order[at] = order[at - 1];
     }
@@ -92,21 +95,23 @@ int convexRing(const Point pts[], Point out[], int count) {
   // edges go round once. With every turn left and below half a turn, the edge directions pass
   // from the lower half into the upper half once per round.
   Vec edge[kMaxCandidates + 1];
+  bool up[kMaxCandidates + 1];
   for (int k = 0; k < count; ++k) {
     const Vec a = v[order[k]], b = v[order[k + 1]];
     edge[k] = {b.x - a.x, b.y - a.y};
+    up[k] = pointsUp(edge[k]);
   }
   edge[count] = edge[0];
+  up[count] = up[0];
   int rounds = 0;
   for (int k = 0; k < count; ++k) {
-    const Vec e = edge[k], f = edge[k + 1];
-    const double left = e.x * f.y;
-    const double right = e.y * f.x;
-    const int turn = signIsSure(left, right)
-                         ? quickTurn(left, right).sign
-                         : exactTurnSign(v[order[k]], v[order[k + 1]], v[order[k + 2]]);
-    if (turn <= 0) return 0;
-    rounds += !pointsUp(e) && pointsUp(f);
+    const double left = edge[k].x * edge[k + 1].y;
+    const double right = edge[k].y * edge[k + 1].x;
+    const bool turnsLeft = signIsSure(left, right)
+                               ? left > right
+                               : exactTurnSign(v[order[k]], v[order[k + 1]], v[order[k + 2]]) > 0;
+    if (!turnsLeft) return 0;
+    rounds += !up[k] && up[k + 1];
   }
   if (rounds != 1) return 0;
   for (int k = 0; k <= count; ++k) out[k] = pts[order[k]];
