@@ -155,6 +155,18 @@ void makeOne(PairKind kind, Source& s, Milli a[3], Milli b[3]) {
     }
     case PairKind::kMagnitudes:
       return;
+    case PairKind::kFarVertex: {
+      // Turns near the origin far below the rounding error of turns about the far vertex.
+      for (int i = 0; i < 3; ++i) a[i] = s.vertex(500, 1);
+      b[0] = s.between(0, 1) ? s.inside(a) : s.vertex(500, 1);
+      b[1] = s.vertex(500, 1);
+      const std::int64_t far = s.between(10, 30) * 1000 * 1000 * 1000;
+      b[2] = {s.between(0, 1) ? far : -far, s.between(-far, far)};
+      if (s.between(0, 1)) {
+        for (int i = 0; i < 3; ++i) std::swap(a[i], b[i]);
+      }
+      return;
+    }
   }
 }
 
@@ -191,6 +203,7 @@ const char* pairKindName(PairKind kind) {
       "identical",
       "constructed",
       "every magnitude",
+      "a far vertex",
   };
   return kNames[int(kind)];
 }

@@ -28,12 +28,14 @@ enum class PairKind {
   kIdentical,      // the same triangle in all six vertex orders
   kConstructed,    // nested, permuted, mirrored, one or two shared vertices
   kMagnitudes,     // uniform in [-1, 1], scaled by powers of ten from 1e-30 to 1e17
+  kFarVertex,      // small triangles near the origin, one vertex of T2 some 1e7 away
 };
 constexpr PairKind kAllPairKinds[] = {
     PairKind::kDecimals3,   PairKind::kDecimals2,    PairKind::kDecimals1,
     PairKind::kSmallGrid,   PairKind::kVertexInward, PairKind::kVertexOutward,
     PairKind::kSharedSides, PairKind::kFlat,         PairKind::kNestedShared,
     PairKind::kIdentical,   PairKind::kConstructed,  PairKind::kMagnitudes,
+    PairKind::kFarVertex,
 };
 const char* pairKindName(PairKind kind);
 
