@@ -76,19 +76,24 @@ int convexRing(const Point pts[], Point out[], int count) {
     v[k] = widen(pts[k]);
     from0[k] = {v[k].x - v[0].x, v[k].y - v[0].y};
   }
-  // Seen from point 0, a corner, the others lie within half a turn: sort them by angle.
+  // Seen from point 0, a corner, the others lie within half a turn: rank them by angle, each
+  // after every point it lies counter-clockwise of. Ties leave a place empty.
+  int rank[kMaxCandidates] = {};
+  for (int j = 1; j < count; ++j) {
+    for (int k = j + 1; k < count; ++k) {
+      const bool after = from0[j].x * from0[k].y - from0[j].y * from0[k].x > 0;
+      rank[k] += after;
+      rank[j] += !after;
+    }
+  }
   int order[kMaxCandidates + 2];
   order[0] = 0;
+  unsigned placed = 0;
   for (int k = 1; k < count; ++k) {
-    const Vec b = from0[k];
-    int at = k;
-    for (; at > 1; --at) {
-      const Vec a = from0[order[at - 1]];
-      if (a.x * b.y - a.y * b.x >= 0) break;
-      order[at] = order[at - 1];
-    }
-    order[at] = k;
+    order[1 + rank[k]] = k;
+    placed |= 1u << rank[k];
   }
+  if (placed != (1u << (count - 1)) - 1) return 0;
   order[count] = 0;
   order[count + 1] = order[1];
   // The sort used rounded turns; the ring stands when every corner turns strictly left and the
