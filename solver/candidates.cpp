@@ -55,12 +55,9 @@ unsigned transposed(unsigned m) {
   return (m & 0421) | (m & 0042) << 2 | (m & 0210) >> 2 | (m & 0004) << 4 | (m & 0100) >> 4;
 }
 
-// The vertices of one triangle seen against the side lines of the other, by exact turns. Bit
-// 3i + k of left (right) is set where vertex k lies strictly left (right) of side i; det[3i + k]
-// is that turn's double value, formed from the vertex as the containment test forms its first
-// area.
+// The vertices of one triangle seen against the side lines of the other, by exact turns: bit
+// 3i + k of left (right) is set where vertex k lies strictly left (right) of side i.
 struct SideTurns {
-  double det[9];
   unsigned left = 0;
   unsigned right = 0;
   unsigned below = 0;  // where the double value is below zero
@@ -81,17 +78,20 @@ struct SideTurns {
   }
 };
 
+// Two doubles computed side by side, in one register where the machine has them: a turn about
+// a side of T1 beside the matching turn about a side of T2, or the x and y of a difference.
+using Pair = double __attribute__((vector_size(16)));
+
 struct TurnTable {
   SideTurns about1;  // T2's vertices against T1's sides
   SideTurns about2;  // T1's vertices against T2's sides
+  // The double values of turn 3i + k in each: vertex k about side i, formed from the vertex as
+  // the containment test forms its first area.
+  Pair det[9];
   int turn1, turn2;  // the triangles' own turns
   double size2;      // the square of the sum of the sizes of the coordinates
   double smallest;   // the smallest size of a turn's double value
 };
-
-// Two doubles computed side by side, in one register where the machine has them: a turn about
-// a side of T1 beside the matching turn about a side of T2, or the x and y of a difference.
-using Pair = double __attribute__((vector_size(16)));
 
 Pair widenPair(Point p) {
   return Pair{double(p.x), double(p.y)};
@@ -159,12 +159,11 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
       const int n = 3 * i + k;
       const Pair a = d[i][k], b = d[next(i)][k], c = d[k][i], e = d[k][next(i)];
       const Pair det = Pair{a[0], c[0]} * Pair{b[1], e[1]} - Pair{a[1], c[1]} * Pair{b[0], e[0]};
-      table.about1.det[n] = det[0];
-      table.about2.det[n] = det[1];
+      table.det[n] = det;
       smallest = smaller(smallest, sizes(det));
       const unsigned negative = signBits(det);
       below1 |= (negative & 1) << n;
-      below2 |= (negative >> 1) << n;
+      below2 |= (negative & 2) << n;  // one place up
     }
   }
   // Let s be the sum of the sizes of the twelve coordinates. No difference exceeds s, nor a
@@ -179,6 +178,7 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   const double threshold = 4 * kTurnErrorBound * table.size2;
   table.smallest = std::min(smallest[0], smallest[1]);
   const bool sure = table.smallest > threshold;
+  below2 >>= 1;
   if (sure) {
     // No value is zero: a sign bit is a value below zero.
     table.about1.below = table.about1.right = below1;
@@ -195,8 +195,8 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     for (int i = 0; i < 3; ++i) {
       for (int k = 0; k < 3; ++k) {
         const int n = 3 * i + k;
-        table.about1.below |= unsigned(table.about1.det[n] < 0) << n;
-        table.about2.below |= unsigned(table.about2.det[n] < 0) << n;
+        table.about1.below |= unsigned(table.det[n][0] < 0) << n;
+        table.about2.below |= unsigned(table.det[n][1] < 0) << n;
         const int sign1 = exactTurnSign(v2[k], v1[i], v1[next(i)]);
         const int sign2 = exactTurnSign(v1[k], v2[i], v2[next(i)]);
         table.about1.left |= unsigned(sign1 > 0) << n;
@@ -218,11 +218,12 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
 // that from zero, an area has the sign of the exact turn.
 constexpr double kRoundedAreaError = 0x1p-21;
 
-// The vertices of one triangle inside the other, t, whose own turn is `turn` and whose side
-// lines they are seen against in `about`, as bits: strictly inside by the exact turns, or
-// inside by the rounded containment test of t put counter-clockwise.
-unsigned insideOf(const SideTurns& about, int turn, double size2, const Point t[3],
-                  const Point vertices[3]) {
+// The vertices of one triangle inside the other, t, as bits: strictly inside by the exact
+// turns, or inside by the rounded containment test of t put counter-clockwise. Lane 0 takes
+// T2's vertices in T1, lane 1 T1's in T2.
+unsigned insideOf(const TurnTable& turns, int lane, const Point t[3], const Point vertices[3]) {
+  const SideTurns& about = lane == 0 ? turns.about1 : turns.about2;
+  const int turn = lane == 0 ? turns.turn1 : turns.turn2;
   const unsigned strictly = about.inside(turn);
   // The rounded test's areas are the turns of a vertex about the sides of t put
   // counter-clockwise: sides 0, 1, 2, or for a clockwise t the reverse of sides 2, 1, 0. The
@@ -234,10 +235,10 @@ unsigned insideOf(const SideTurns& about, int turn, double size2, const Point t[
   for (unsigned maybe = ~(strictly | firstBelowZero) & 7; maybe != 0; maybe &= maybe - 1) {
     const int k = __builtin_ctz(maybe);
     const double orientation = clockwise ? -1 : 1;
-    const double side1 = orientation * about.det[clockwise ? 6 + k : k];
-    const double side2 = orientation * about.det[3 + k];
-    const double side3 = orientation * about.det[clockwise ? k : 6 + k];
-    const double margin = kRoundedAreaError * size2;
+    const double side1 = orientation * turns.det[clockwise ? 6 + k : k][lane];
+    const double side2 = orientation * turns.det[3 + k][lane];
+    const double side3 = orientation * turns.det[clockwise ? k : 6 + k][lane];
+    const double margin = kRoundedAreaError * turns.size2;
     if (float(side1) <= 0 || side2 < -margin || side3 < -margin) continue;
     if (sideAreas(t[0], t[1 + clockwise], t[2 - clockwise], vertices[k]).inside()) {
       found |= 1u << k;
@@ -320,10 +321,8 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   // Where every turn lies beyond the rounded test's error, its areas have the signs of the
   // exact turns, and it answers "inside" exactly where they do.
   const bool nearLine = !(turns.smallest > kRoundedAreaError * turns.size2);
-  const unsigned inside2 = nearLine ? insideOf(turns.about2, turns.turn2, turns.size2, t2, t1)
-                                    : turns.about2.inside(turns.turn2);
-  const unsigned inside1 = nearLine ? insideOf(turns.about1, turns.turn1, turns.size2, t1, t2)
-                                    : turns.about1.inside(turns.turn1);
+  const unsigned inside2 = nearLine ? insideOf(turns, 1, t2, t1) : turns.about2.inside(turns.turn2);
+  const unsigned inside1 = nearLine ? insideOf(turns, 0, t1, t2) : turns.about1.inside(turns.turn1);
   if ((inside1 | inside2) == 0) return result;
 
   // Vertices inside the other triangle, each place once, found in the order T1[0], T2[0],

@@ -99,24 +99,21 @@ int convexRing(const Point pts[], Point out[], int count) {
   // The sort used rounded turns; the ring stands when every corner turns strictly left and the
   // edges go round once. With every turn left and below half a turn, the edge directions pass
   // from the lower half into the upper half once per round.
-  Vec edge[kMaxCandidates + 1];
-  bool up[kMaxCandidates + 1];
-  for (int k = 0; k < count; ++k) {
-    const Vec a = v[order[k]], b = v[order[k + 1]];
-    edge[k] = {b.x - a.x, b.y - a.y};
-    up[k] = pointsUp(edge[k]);
-  }
-  edge[count] = edge[0];
-  up[count] = up[0];
   int rounds = 0;
+  Vec e = {v[order[1]].x - v[0].x, v[order[1]].y - v[0].y};
+  bool eUp = pointsUp(e);
   for (int k = 0; k < count; ++k) {
-    const double left = edge[k].x * edge[k + 1].y;
-    const double right = edge[k].y * edge[k + 1].x;
-    const bool turnsLeft = signIsSure(left, right)
-                               ? left > right
-                               : exactTurnSign(v[order[k]], v[order[k + 1]], v[order[k + 2]]) > 0;
+    const Vec b = v[order[k + 1]], c = v[order[k + 2]];
+    const Vec f = {c.x - b.x, c.y - b.y};
+    const bool fUp = pointsUp(f);
+    const double left = e.x * f.y;
+    const double right = e.y * f.x;
+    const bool turnsLeft =
+        signIsSure(left, right) ? left > right : exactTurnSign(v[order[k]], b, c) > 0;
     if (!turnsLeft) return 0;
-    rounds += !up[k] && up[k + 1];
+    rounds += !eUp && fUp;
+    e = f;
+    eUp = fUp;
   }
   if (rounds != 1) return 0;
   for (int k = 0; k <= count; ++k) out[k] = pts[order[k]];
