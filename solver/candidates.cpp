@@ -61,6 +61,7 @@ struct SideTurns {
   unsigned left = 0;
   unsigned right = 0;
   unsigned below = 0;  // where the double value is below zero
+  unsigned above = 0;  // where it is zero or above
 
   // +1 where vertex k lies left of side i, -1 right, 0 on its line.
   int sign(int i, int k) const {
@@ -183,8 +184,8 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     // No value is zero: a sign bit is a value below zero.
     table.about1.below = table.about1.right = below1;
     table.about2.below = table.about2.right = below2;
-    table.about1.left = ~below1 & 0777;
-    table.about2.left = ~below2 & 0777;
+    table.about1.above = table.about1.left = ~below1 & 0777;
+    table.about2.above = table.about2.left = ~below2 & 0777;
   } else {
     // Some value is too close to zero for its sign: every sign is decided exactly.
     Vec v1[3], v2[3];
@@ -197,6 +198,8 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
         const int n = 3 * i + k;
         table.about1.below |= unsigned(table.det[n][0] < 0) << n;
         table.about2.below |= unsigned(table.det[n][1] < 0) << n;
+        table.about1.above |= unsigned(table.det[n][0] >= 0) << n;
+        table.about2.above |= unsigned(table.det[n][1] >= 0) << n;
         const int sign1 = exactTurnSign(v2[k], v1[i], v1[next(i)]);
         const int sign2 = exactTurnSign(v1[k], v2[i], v2[next(i)]);
         table.about1.left |= unsigned(sign1 > 0) << n;
@@ -230,9 +233,9 @@ unsigned insideOf(const TurnTable& turns, int lane, const Point t[3], const Poin
   // first is the double value rounded to single precision, which keeps the sign: where that
   // value is negative or zero, the test cannot answer "inside".
   const bool clockwise = turn < 0;
-  const unsigned firstBelowZero = clockwise ? ~about.below >> 6 : about.below;
+  const unsigned firstAtMostZero = clockwise ? about.above >> 6 : about.below;
   unsigned found = strictly;
-  for (unsigned maybe = ~(strictly | firstBelowZero) & 7; maybe != 0; maybe &= maybe - 1) {
+  for (unsigned maybe = ~(strictly | firstAtMostZero) & 7; maybe != 0; maybe &= maybe - 1) {
     const int k = __builtin_ctz(maybe);
     const double orientation = clockwise ? -1 : 1;
     const double side1 = orientation * turns.det[clockwise ? 6 + k : k][lane];
