@@ -65,6 +65,8 @@ def bucket_of(source, number):
         return "ordering"
     if source.endswith("candidates.cpp"):
         return part.get(number, "other")
+    if source.endswith("pair.h"):
+        return "turns"
     if source.endswith("segment_intersection.h") or source.endswith("segment_intersection.cpp"):
         return "crossings"
     if source.endswith("geometry.h"):

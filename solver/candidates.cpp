@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
+#include "geometry/pair.h"
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
 #include "scene/scene.h"
@@ -79,10 +77,6 @@ struct SideTurns {
   }
 };
 
-// Two doubles computed side by side, in one register where the machine has them: a turn about
-// a side of T1 beside the matching turn about a side of T2, or the x and y of a difference.
-using Pair = double __attribute__((vector_size(16)));
-
 struct TurnTable {
   SideTurns about1;  // T2's vertices against T1's sides
   SideTurns about2;  // T1's vertices against T2's sides
@@ -93,37 +87,6 @@ struct TurnTable {
   double size2;      // the square of the sum of the sizes of the coordinates
   double smallest;   // the smallest size of a turn's double value
 };
-
-Pair widenPair(Point p) {
-  return Pair{double(p.x), double(p.y)};
-}
-
-// The sizes of both values.
-Pair sizes(Pair v) {
-#ifdef __SSE2__
-  return _mm_andnot_pd(_mm_set1_pd(-0.0), v);
-#else
-  return Pair{std::fabs(v[0]), std::fabs(v[1])};
-#endif
-}
-
-// The smaller value in each place.
-Pair smaller(Pair a, Pair b) {
-#ifdef __SSE2__
-  return _mm_min_pd(a, b);
-#else
-  return Pair{std::min(a[0], b[0]), std::min(a[1], b[1])};
-#endif
-}
-
-// Bit 0 set where the first value's sign bit is, bit 1 where the second's is.
-unsigned signBits(Pair v) {
-#ifdef __SSE2__
-  return unsigned(_mm_movemask_pd(v));
-#else
-  return unsigned(std::signbit(v[0])) | unsigned(std::signbit(v[1])) << 1;
-#endif
-}
 
 // The turn of triangle t, widened to p: its sign from the double value where that lies beyond
 // threshold (see turnTable), exact otherwise.
@@ -143,7 +106,7 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   // From each vertex of T1 to each vertex of T2; seen from T2's vertex the same differences
   // change sign, which leaves their cross products as they are.
   Pair d[3][3];
-#pragma GCC unroll 9
+#pragma GCC unroll 3
   for (int k = 0; k < 3; ++k) {
 #pragma GCC unroll 3
     for (int m = 0; m < 3; ++m) d[k][m] = p2[m] - p1[k];
