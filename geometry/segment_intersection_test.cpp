@@ -41,6 +41,12 @@ TEST(IntersectSegments, ResultsAndPoints) {
        seg(0, 0, 4, 0),
        1,
        {1, float(double(3.0f) * float(1.0 / 3) - 1)}},
+      // The second begins far away: its offset from the first's start is held in double.
+      {"far from the second's start",
+       seg(-1.048f, 0.177f, -0.52f, 0.416f),
+       seg(251.4f, -868.9f, -253, 869.5f),
+       1,
+       {-0x1.98314p-1f, 0x1.29795ep-2f}},
   };
   for (const auto& c : cases) {
     Point out = {-7, -7, MAGENTA};
@@ -78,6 +84,10 @@ TEST(CollinearOverlapEnds, EndsWithinTheOther) {
       {"apart", seg(0, 0, 1, 0), seg(2, 0, 3, 0), {}},
       {"vertical, measured along y", seg(4, 8, 4, 5), seg(4, 3, 4, 7), {{4, 5}, {4, 7}}},
       {"first of no length", seg(1, 0, 1, 0), seg(0, 0, 2, 0), {{1, 0}, {1, 0}}},
+      {"one end shared, the second running back",
+       seg(0, 0, 4, 0),
+       seg(6, 0, 4, 0),
+       {{4, 0}, {4, 0}}},
   };
   for (const auto& c : cases) {
     Point ends[4];

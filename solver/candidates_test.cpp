@@ -81,6 +81,13 @@ TEST(FindCandidates, CountsAndPoints) {
        {{{-1e18f, -1e18f}, {1e18f, 1e18f}, {-1e18f, 1e18f}}, {{1e-30f, 0}, {1, -1}, {2, 0}}},
        {0, 0, 0},
        {}},
+      // Exactly, T2's first vertex lies 2.4e-9 outside T1's side from (-0.19, 0.358); the
+      // rounded containment test takes it as inside, and so does the program.
+      {"a vertex the rounded test takes as inside",
+       {{{0.212f, 0.741f}, {-0.19f, 0.358f}, {0.241f, 0.055f}},
+        {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}, {-0.174f, -2.873f}, {-2.76f, -1.055f}}},
+       {0, 0, 1},
+       {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}}},
   };
   for (const auto& c : cases) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
