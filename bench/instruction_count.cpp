@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "bench/clip.h"
+#include "bench/uniform_pairs.h"
 #include "solver/candidates.h"
 #include "solver/polygon_order.h"
-#include "testing/triangle_pairs.h"
 
 __attribute__((noinline)) int solveAll(const std::vector<TrianglePair>& pairs) {
   int overlapping = 0;

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "bench/clip.h"
+#include "bench/uniform_pairs.h"
 #include "solver/candidates.h"
 #include "solver/polygon_order.h"
-#include "testing/triangle_pairs.h"
 
 namespace {
 

@@ -25,10 +25,4 @@ TEST(Build, KeepsEveryRoundingToSinglePrecision) {
   EXPECT_EQ(n.dy, 0x1.d65c28p+5);
 }
 
-TEST(MakeSegment, TakesOnlyTheCoordinates) {
-  const Segment s = makeSegment({1, 2, RED}, {3, 4, BLUE});
-  EXPECT_EQ(std::tie(s.a.x, s.a.y, s.a.color, s.b.x, s.b.y, s.b.color),
-            std::make_tuple(1.0f, 2.0f, BLACK, 3.0f, 4.0f, BLACK));
-}
-
 }  // namespace

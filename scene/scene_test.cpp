@@ -17,32 +17,26 @@ TEST(Scene, StartsWithTheWindowSizedBox) {
 }
 
 // It spans from the smaller of the start value and the least coordinate to the larger of 0
-// and the greatest coordinate.
+// and the greatest coordinate; a segment grows it by both ends.
 TEST(Scene, BoxGrowsFromItsStartCorners) {
   const struct {
-    Point added;
+    Point a, b;
     std::tuple<float, float, float, float> box;
   } cases[] = {
-      {{10, 20}, {10, 20, 10, 20}},
-      {{2000, 900}, {1024, 700, 2000, 900}},
-      {{-5, -3}, {-5, -3, 0, 0}},
+      {{10, 20}, {10, 20}, {10, 20, 10, 20}},
+      {{2000, 900}, {2000, 900}, {1024, 700, 2000, 900}},
+      {{-2, 5}, {7, -9}, {-2, -9, 7, 5}},
   };
   for (const auto& c : cases) {
     resetScene();
-    addPoint(c.added, BLUE);
-    EXPECT_EQ(box(), c.box) << c.added.x << ", " << c.added.y;
-    EXPECT_EQ(gPoints.back().color, BLUE);
+    addPoint(c.a, BLUE);
+    Segment s = makeSegment(c.a, c.b);
+    s.a.color = GREEN;
+    addSegment(s, CYAN);
+    EXPECT_EQ(box(), c.box) << c.b.x << ", " << c.b.y;
+    EXPECT_EQ(std::tie(gPoints.back().color, gSegments.back().color, gSegments.back().a.color),
+              std::make_tuple(BLUE, CYAN, GREEN));
   }
-}
-
-TEST(Scene, SegmentsTakeTheirColourAndGrowTheBoxByBothEnds) {
-  resetScene();
-  Segment s = makeSegment({-2, 5}, {7, -9});
-  s.a.color = GREEN;
-  addSegment(s, CYAN);
-  ASSERT_EQ(gSegments.size(), 1u);
-  EXPECT_EQ(std::tie(gSegments[0].color, gSegments[0].a.color), std::make_tuple(CYAN, GREEN));
-  EXPECT_EQ(box(), std::make_tuple(-2.0f, -9.0f, 7.0f, 5.0f));
 }
 
 TEST(Scene, PolygonOutlineIsClosedAndRed) {

@@ -8,7 +8,7 @@ packages=(
   g++ make cmake clang libclang-rt-14-dev        # compilers, sanitizers, libFuzzer
   libgtest-dev libbenchmark-dev                  # tests and benchmarks
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
-  libx11-dev libxtst-dev libpng-dev xvfb         # the window tests on a virtual screen
+  xvfb xdotool imagemagick python3               # the window tests on a virtual screen
   libboost-dev libcgal-dev                       # the libraries the tests compare with
 )
 missing=()

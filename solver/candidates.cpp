@@ -281,6 +281,12 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
       found.add(t2[0]);
     }
   }
+  // Two segments that nothing else joins (on one line, ends meeting) touch at a shared vertex.
+  if (flat1 && flat2 && !point1 && !point2 && found.count() == 0) {
+    for (int k = 0; k < 9; ++k) {
+      if (samePlace(t1[k / 3], t2[k % 3])) found.add(t1[k / 3]);
+    }
+  }
   result.n = found.count();
   if (result.n >= 6) return result;
 

@@ -16,7 +16,8 @@ struct Triangles {
 };
 
 // The candidates come as crossings, then vertices of T1 inside T2, then of T2 inside T1,
-// each place once.
+// each place once. (Every result bit is also compared with the straightforward rules, and
+// every overlap with the exact one, over many pairs.)
 TEST(FindCandidates, CountsAndPoints) {
   const struct {
     const char* what;
@@ -24,11 +25,6 @@ TEST(FindCandidates, CountsAndPoints) {
     int npq[3];
     std::vector<Point> points;
   } cases[] = {
-      {"disjoint", {{{0, 0}, {1, 0}, {0, 1}}, {{5, 5}, {6, 5}, {5, 6}}}, {0, 0, 0}, {}},
-      {"T1 inside T2, given clockwise",
-       {{{1, 1}, {1, 3}, {3, 1}}, {{0, 0}, {0, 10}, {10, 0}}},
-       {0, 3, 0},
-       {{1, 1}, {1, 3}, {3, 1}}},
       {"a vertex of each inside the other",
        {{{0, 0}, {4, 0}, {2, 4}}, {{2, 1}, {6, 5}, {-2, 5}}},
        {2, 1, 1},
@@ -38,49 +34,18 @@ TEST(FindCandidates, CountsAndPoints) {
        {{{0, 0}, {6, 0}, {3, 6}}, {{0, 4}, {3, -2}, {6, 4}}},
        {6, 0, 0},
        {{2, 0}, {4, 0}, {5, 2}, {4, 4}, {0x1.fffffep-1f, 0x1.fffffep+0f}, {2, 4}}},
-      {"a side through the common vertex of two sides: that vertex, once",
-       {{{4, -1}, {4, 2}, {6, 0}}, {{0, 0}, {4, 0}, {0, 4}}},
-       {1, 0, 0},
-       {{4, 0}}},
       {"sides through vertices: each place once",
        {{{2, 4}, {3, 2}, {4, 2}}, {{2, 4}, {3, 4}, {3, 1}}},
        {3, 0, 0},
        {{2, 4}, {3, 2}, {3, 3}}},
-      {"a repeated vertex inside the other triangle counts once",
-       {{{0, 0}, {10, 0}, {0, 10}}, {{1, 1}, {1, 1}, {3, 2}}},
-       {0, 0, 2},
-       {{1, 1}, {3, 2}}},
-      {"identical triangles meet at their vertices",
-       {{{0, 0}, {4, 0}, {0, 4}}, {{0, 0}, {4, 0}, {0, 4}}},
-       {3, 0, 0},
-       {{4, 0}, {0, 0}, {0, 4}}},
       {"a flat T2 along a side of T1: the ends of the shared stretch",
        {{{4, 8}, {4, 5}, {0, 8}}, {{4, 1}, {4, 3}, {4, 7}}},
        {2, 0, 0},
        {{4, 5}, {4, 7}}},
-      // Computed along T1's side from (0, 10) down, with u rounded to single precision.
-      {"a flat T2 across T1: each side crosses it once",
-       {{{0, 0}, {10, 0}, {0, 10}}, {{-1, 1}, {3, 3}, {1, 2}}},
-       {1, 0, 2},
-       {{0, 0x1.7ffffcp+0f}, {3, 3}, {1, 2}}},
-      {"T1 shrunk to a point on a side of T2: that point",
-       {{{2, 2}, {2, 2}, {2, 2}}, {{0, 0}, {4, 0}, {0, 4}}},
+      {"two flat triangles on one line touching at an end: that point",
+       {{{0, 0}, {1, 0}, {1, 0}}, {{3, 0}, {1, 0}, {1, 0}}},
        {1, 0, 0},
-       {{2, 2}}},
-      {"a flat T2 along a diagonal side of T1",
-       {{{0, 0}, {4, 4}, {0, 4}}, {{1, 1}, {3, 3}, {2, 2}}},
-       {3, 0, 0},
-       {{1, 1}, {3, 3}, {2, 2}}},
-      // Crossings along T1's sides: the products stay double until the point is rounded.
-      {"crossings rounded once",
-       {{{7, 0}, {2, 2}, {7, 7}}, {{6, 7}, {8, 5}, {1, 1}}},
-       {4, 1, 0},
-       {{0x1.38787ap+1f, 0x1.d2d2d2p+0f}, {6.5f, 6.5f}, {7, 6}, {7, 0x1.1b6db6p+2f}, {2, 2}}},
-      // In double, (1e-30, 0) lies on the line y = x: exactly, it lies below it, outside T1.
-      {"a vertex a hair off a side's line, decided exactly",
-       {{{-1e18f, -1e18f}, {1e18f, 1e18f}, {-1e18f, 1e18f}}, {{1e-30f, 0}, {1, -1}, {2, 0}}},
-       {0, 0, 0},
-       {}},
+       {{1, 0}}},
       // Exactly, T2's first vertex lies 2.4e-9 outside T1's side from (-0.19, 0.358); the
       // rounded containment test takes it as inside, and so does the program.
       {"a vertex the rounded test takes as inside",
@@ -93,7 +58,6 @@ TEST(FindCandidates, CountsAndPoints) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
     EXPECT_EQ(std::tie(found.n, found.p, found.q), std::tie(c.npq[0], c.npq[1], c.npq[2]))
         << c.what;
-    if (c.points.empty()) continue;
     ASSERT_EQ(candidateCount(found), int(c.points.size())) << c.what;
     for (size_t k = 0; k < c.points.size(); ++k) {
       EXPECT_EQ(std::tie(found.points[k].x, found.points[k].y),
@@ -129,8 +93,8 @@ TEST(FindIntersectionCandidates, PrintsCountsAndPublishesTheTask) {
   // Sides alternate between the triangles, in black; the candidates follow in red.
   ASSERT_EQ(gSegments.size(), 6u);
   for (int i = 0; i < 6; ++i) {
-    const Point& start = (i % 2 == 0 ? pair.t1 : pair.t2)[i / 2];
-    const Point& end = (i % 2 == 0 ? pair.t1 : pair.t2)[(i / 2 + 1) % 3];
+    const Point* t = i % 2 == 0 ? pair.t1 : pair.t2;
+    const Point start = t[i / 2], end = t[(i / 2 + 1) % 3];
     const Segment& s = gSegments[size_t(i)];
     EXPECT_EQ(std::tie(s.color, s.a.x, s.a.y, s.b.x, s.b.y),
               std::make_tuple(BLACK, start.x, start.y, end.x, end.y));

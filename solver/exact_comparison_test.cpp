@@ -8,14 +8,11 @@
 #include "testing/exact_overlap.h"
 #include "testing/triangle_pairs.h"
 
-namespace {
-
 TEST(ExactComparison, EveryPrintedOverlapIsTheExactOne) {
-  for (PairKind kind : kAllPairKinds) {
-    if (kind == PairKind::kMagnitudes) continue;  // printed digits say nothing at 1e-30
+  for (int k = 0; k < int(PairKind::kMagnitudes); ++k) {  // printed digits say nothing at 1e-30
+    const PairKind kind = PairKind(k);
     int agree = 0, toleranceDecided = 0, differ = 0;
-    const std::vector<TrianglePair> pairs = makePairs(kind, 12000, 3);
-    for (const TrianglePair& pair : pairs) {
+    for (const TrianglePair& pair : makePairs(kind, 12000, 3)) {
       const std::string why = disagreement(pair.t1, pair.t2);
       if (why.empty()) {
         ++agree;
@@ -25,10 +22,8 @@ TEST(ExactComparison, EveryPrintedOverlapIsTheExactOne) {
         ADD_FAILURE() << pairKindName(kind) << ": " << why;
       }
     }
-    std::printf("| %s | %zu | %d | %d | %d |\n", pairKindName(kind), pairs.size(), agree,
-                toleranceDecided, differ);
+    std::printf("| %s | 12000 | %d | %d | %d |\n", pairKindName(kind), agree, toleranceDecided,
+                differ);
     EXPECT_EQ(differ, 0) << pairKindName(kind);
   }
 }
-
-}  // namespace

@@ -1,5 +1,4 @@
-// What the console shows in the runs the tests share, byte for byte, and streams to feed it
-// and read it back.
+// The console's prompts, byte for byte, and streams to feed it and read it back.
 #pragma once
 
 #include <cstdio>
@@ -10,22 +9,6 @@ inline constexpr char kPrompts[] =
     "Uneti koordinate 1. temena (T1): Uneti koordinate 2. temena (T1): "
     "Uneti koordinate 3. temena (T1): Uneti koordinate 1. temena (T2): "
     "Uneti koordinate 2. temena (T2): Uneti koordinate 3. temena (T2): \n";
-
-// The results of T1 = (0,0), (4,0), (0,4) and T2 = (1,1), (5,1), (1,5).
-inline constexpr char kTypicalResults[] =
-    "Broj presecnih tacaka : n = 2\n"
-    "Broj temena trougla T1 u trouglu T2: p = 0\n"
-    "Broj temena trougla T2 u trouglu T1: q = 1\n"
-    "Broj temena presecnog poligona je : 3\n"
-    "T[0]=( 3.000 , 1.000 )\n"
-    "T[1]=( 1.000 , 3.000 )\n"
-    "T[2]=( 1.000 , 1.000 )\n";
-
-// The results of two triangles that do not meet.
-inline constexpr char kNoOverlapResults[] =
-    "Broj presecnih tacaka : n = 0\n"
-    "Broj temena trougla T1 u trouglu T2: p = 0\n"
-    "Broj temena trougla T2 u trouglu T1: q = 0\n";
 
 // A stream that reads text, then ends.
 inline std::FILE* streamOf(const std::string& text) {

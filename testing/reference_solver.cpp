@@ -1,7 +1,6 @@
 #include "testing/reference_solver.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
@@ -12,67 +11,72 @@ Segment side(const Point t[3], int i) {
   return makeSegment(t[i], t[(i + 1) % 3]);
 }
 
-// Appends p to list[0..*count) unless its place is there already or the list is full.
-void addOnce(Point list[], int* count, int capacity, Point p) {
-  for (int k = 0; k < *count; ++k) {
-    if (samePlace(list[k], p)) return;
-  }
-  if (*count < capacity) list[(*count)++] = makePoint(p.x, p.y);
-}
-
 bool holds(const Point list[], int count, Point p) {
   return std::any_of(list, list + count, [p](Point q) { return samePlace(p, q); });
 }
 
-bool onOneLine(Segment s1, Segment s2) {
-  return !samePlace(s1.a, s1.b) && !samePlace(s2.a, s2.b) && orientation(s1.a, s1.b, s2.a) == -1 &&
-         orientation(s1.a, s1.b, s2.b) == -1;
+// Appends p to list[0..*count) unless its place is there already or the list is full.
+void addOnce(Point list[], int* count, int capacity, Point p) {
+  if (!holds(list, *count, p) && *count < capacity) list[(*count)++] = makePoint(p.x, p.y);
 }
 
+bool flat(const Point t[3]) {
+  return orientation(t[0], t[1], t[2]) == -1;
+}
+
+bool shrunk(const Point t[3]) {
+  return samePlace(t[0], t[1]) && samePlace(t[0], t[2]);
+}
+
+// Strictly inside by exact turns, or inside by the rounded test of t put counter-clockwise.
 bool inside(const Point t[3], Point p) {
   const int turn = turnSign(t[0], t[1], t[2]);
-  const bool exact = turn != 0 && turnSign(t[0], t[1], p) == turn &&
-                     turnSign(t[1], t[2], p) == turn && turnSign(t[2], t[0], p) == turn;
-  const bool swap = orientation(t[0], t[1], t[2]) == 1;
+  bool exact = turn != 0;
+  for (int i = 0; i < 3; ++i) exact &= turnSign(t[i], t[(i + 1) % 3], p) == turn;
+  const bool swap = turn < 0;
   return exact || pointInTriangle(t[0], t[1 + swap], t[2 - swap], p) == 1;
 }
 
 }  // namespace
 
 Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
-  const bool flat1 = orientation(t1[0], t1[1], t1[2]) == -1;
-  const bool flat2 = orientation(t2[0], t2[1], t2[2]) == -1;
   Candidates c;
-  int count = 0;
+  int count = 0, crossings = 0;
   bool crossed1[3] = {}, crossed2[3] = {};
-  int crossings = 0;
-  for (int i = 0; i < 3; ++i) {
-    for (int j = 0; j < 3; ++j) {
-      Point hit;
-      const int met = intersectSegments(side(t1, i), side(t2, j), &hit);
-      if (met == 1) {
-        // A side crosses a flat triangle once; two flat triangles cross once.
-        if (flat1 && flat2 && crossings > 0) continue;
-        if ((flat2 && crossed1[i]) || (flat1 && crossed2[j])) continue;
-        crossed1[i] = crossed2[j] = true;
-        ++crossings;
-        addOnce(c.points, &count, kMaxCandidates, hit);
-      } else if (met == 2 && (flat1 || flat2) && onOneLine(side(t1, i), side(t2, j))) {
-        Point ends[4];
-        const int shared = collinearOverlapEnds(side(t1, i), side(t2, j), ends);
-        for (int k = 0; k < shared; ++k) addOnce(c.points, &count, kMaxCandidates, ends[k]);
+  for (int i = 0; i < 9; ++i) {
+    const Segment s1 = side(t1, i / 3), s2 = side(t2, i % 3);
+    Point hit;
+    const int met = intersectSegments(s1, s2, &hit);
+    if (met == 1) {
+      // A side crosses a flat triangle once; two flat triangles cross once.
+      if ((flat(t1) && flat(t2) && crossings > 0) || (flat(t2) && crossed1[i / 3]) ||
+          (flat(t1) && crossed2[i % 3])) {
+        continue;
       }
+      crossed1[i / 3] = crossed2[i % 3] = true;
+      ++crossings;
+      addOnce(c.points, &count, kMaxCandidates, hit);
+    } else if (met == 2 && (flat(t1) || flat(t2)) && !samePlace(s1.a, s1.b) &&
+               !samePlace(s2.a, s2.b) && orientation(s1.a, s1.b, s2.a) == -1 &&
+               orientation(s1.a, s1.b, s2.b) == -1) {
+      // Along a flat triangle: the ends of the shared stretch.
+      Point ends[4];
+      const int shared = collinearOverlapEnds(s1, s2, ends);
+      for (int k = 0; k < shared; ++k) addOnce(c.points, &count, kMaxCandidates, ends[k]);
     }
   }
   // A triangle shrunk to one point meets the other where it lies on one of its sides.
-  auto shrunk = [](const Point t[3]) { return samePlace(t[0], t[1]) && samePlace(t[0], t[2]); };
   for (int j = 0; j < 3 && shrunk(t1) != shrunk(t2); ++j) {
-    for (auto [point, other] : {std::pair{t1, t2}, std::pair{t2, t1}}) {
-      if (shrunk(point) && orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
-          withinSegment(point[0], side(other, j))) {
-        addOnce(c.points, &count, kMaxCandidates, point[0]);
-      }
+    const Point* point = shrunk(t1) ? t1 : t2;
+    const Point* other = shrunk(t1) ? t2 : t1;
+    if (orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
+        withinSegment(point[0], side(other, j))) {
+      addOnce(c.points, &count, kMaxCandidates, point[0]);
     }
+  }
+  // Two flat triangles that nothing else joins touch where they share a vertex.
+  for (int k = 0; k < 9 && flat(t1) && flat(t2) && !shrunk(t1) && !shrunk(t2) && !count; ++k) {
+    if (samePlace(t1[k / 3], t2[k % 3])) addOnce(c.points, &count, kMaxCandidates, t1[k / 3]);
   }
   c.n = count;
   if (c.n >= 6) return c;
@@ -91,7 +95,7 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
 
 int referenceOrder(const Point pts[], Point out[], int count) {
   if (count < 2 || count > kMaxCandidates) return 0;
-  // Points on one line: the outermost two, ordered by x, then y.
+  // Points on one line: the outermost two, ordered by x, then y, the lower index first.
   int other = 1;
   while (other < count && samePlace(pts[other], pts[0])) ++other;
   bool line = true;
@@ -105,40 +109,33 @@ int referenceOrder(const Point pts[], Point out[], int count) {
       if (before(pts[last], pts[k])) last = k;
     }
     if (other == count) first = 0, last = 1;
-    out[0] = pts[std::min(first, last)];
+    out[0] = out[2] = pts[std::min(first, last)];
     out[1] = pts[std::max(first, last)];
-    out[2] = out[0];
     return 2;
   }
   // Every ordered pair with no point strictly on its right is a side.
   int pairs[kMaxCandidates * kMaxCandidates][2];
   int accepted = 0;
-  for (int i = 0; i < count; ++i) {
-    for (int j = 0; j < count; ++j) {
-      bool side = i != j;
-      for (int k = 0; k < count && side; ++k) {
-        side = k == i || k == j || orientation(pts[i], pts[j], pts[k]) != 1;
-      }
-      if (side) pairs[accepted][0] = i, pairs[accepted++][1] = j;
+  for (int i = 0; i < count * count; ++i) {
+    const int a = i / count, b = i % count;
+    bool side = a != b;
+    for (int k = 0; k < count && side; ++k) {
+      side = k == a || k == b || orientation(pts[a], pts[b], pts[k]) != 1;
     }
+    if (side) pairs[accepted][0] = a, pairs[accepted++][1] = b;
   }
   if (accepted == 0) return 0;
   // Chain the sides from the first one's start back to it, in at most count steps.
   const int start = pairs[0][0];
-  int current = pairs[0][1];
+  int current = pairs[0][1], written = 2;
   out[0] = pts[start];
   out[1] = pts[current];
-  int written = 2;
   while (current != start) {
-    if (written == count + 1) {
-      out[count] = out[0];
-      return count;
-    }
     int k = 1;
     while (k < accepted && pairs[k][0] != current) ++k;
-    if (k == accepted) {
-      out[written] = out[0];
-      return written;
+    if (written == count + 1 || k == accepted) {
+      out[written == count + 1 ? count : written] = out[0];
+      return written == count + 1 ? count : written;
     }
     current = pairs[k][1];
     out[written++] = pts[current];

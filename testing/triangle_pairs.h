@@ -24,24 +24,14 @@ enum class PairKind {
   kVertexOutward,  // the same, T2 reaching away from T1
   kSharedSides,    // T2 with a side on T1's side line: the whole side or a part of it
   kFlat,           // three collinear or two equal vertices, against normal and flat ones
-  kNestedShared,   // one inside the other, sharing one or two vertices
+  kNested,         // one inside the other, sharing none, one or two vertices
   kIdentical,      // the same triangle in all six vertex orders
-  kConstructed,    // nested, permuted, mirrored, one or two shared vertices
-  kMagnitudes,     // uniform in [-1, 1], scaled by powers of ten from 1e-30 to 1e17
   kFarVertex,      // small triangles near the origin, one vertex of T2 some 1e7 away
-};
-constexpr PairKind kAllPairKinds[] = {
-    PairKind::kDecimals3,   PairKind::kDecimals2,    PairKind::kDecimals1,
-    PairKind::kSmallGrid,   PairKind::kVertexInward, PairKind::kVertexOutward,
-    PairKind::kSharedSides, PairKind::kFlat,         PairKind::kNestedShared,
-    PairKind::kIdentical,   PairKind::kConstructed,  PairKind::kMagnitudes,
-    PairKind::kFarVertex,
+  kMagnitudes,     // uniform in [-1, 1], scaled by powers of ten from 1e-30 to 1e17
+  kCount,
 };
 const char* pairKindName(PairKind kind);
 
 // count pairs of a kind: count / 4 made, each given in all four combinations of the two
 // triangles' vertex orders.
 std::vector<TrianglePair> makePairs(PairKind kind, int count, std::uint64_t seed);
-
-// Coordinates uniform in [lo, hi], as floats: the same from any compiler and library.
-std::vector<TrianglePair> uniformPairs(int count, float lo, float hi, std::uint64_t seed);

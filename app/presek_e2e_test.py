@@ -1,0 +1,264 @@
+#!/usr/bin/env python3
+"""The real program driven as a user would: answers piped in or typed at a terminal, the
+results on standard output, and its window on a virtual X screen (Xvfb), looked at with
+ImageMagick's import, typed into, resized and closed with xdotool.
+
+    python3 app/presek_e2e_test.py build/presek .
+"""
+import math
+import os
+import pty
+import select
+import subprocess
+import sys
+import time
+import unittest
+
+PROGRAM, SOURCE = (os.path.abspath(a) for a in sys.argv[1:3])
+TITLE = "Geometrija - prikaz zadatka"
+BACKGROUND, RED, BLACK = (230, 230, 204), (255, 0, 0), (0, 0, 0)
+LIMIT = 20
+PROMPTS = "".join(f"Uneti koordinate {i}. temena (T{t}): " for t in (1, 2) for i in (1, 2, 3))
+TYPICAL_INPUT = "0 0\n4 0\n0 4\n1 1\n5 1\n1 5\n"
+TYPICAL = ("Broj presecnih tacaka : n = 2\nBroj temena trougla T1 u trouglu T2: p = 0\n"
+           "Broj temena trougla T2 u trouglu T1: q = 1\nBroj temena presecnog poligona je : 3\n"
+           "T[0]=( 3.000 , 1.000 )\nT[1]=( 1.000 , 3.000 )\nT[2]=( 1.000 , 1.000 )\n")
+
+
+def counts(n, p, q):
+    return (f"Broj presecnih tacaka : n = {n}\nBroj temena trougla T1 u trouglu T2: p = {p}\n"
+            f"Broj temena trougla T2 u trouglu T1: q = {q}\n")
+
+
+def read_until(fd, until, limit=LIMIT):
+    """What fd gives until its text holds `until` (or, for None, until it ends)."""
+    text, deadline = b"", time.monotonic() + limit
+    while (until is None or until.encode() not in text) and time.monotonic() < deadline:
+        if select.select([fd], [], [], 0.1)[0]:
+            try:
+                chunk = os.read(fd, 4096)
+            except OSError:  # a terminal whose program has ended
+                break
+            if not chunk:
+                break
+            text += chunk
+    return text.decode(errors="replace")
+
+
+def wait_for(pid):
+    """The exit status of child pid, or "still running" after the limit."""
+    for _ in range(LIMIT * 20):
+        done, status = os.waitpid(pid, os.WNOHANG)
+        if done:
+            return os.waitstatus_to_exitcode(status)
+        time.sleep(0.05)
+    os.kill(pid, 9)
+    return "still running"
+
+
+class Shot:
+    """A window's pixels, from a PPM image."""
+
+    def __init__(self, ppm):
+        magic, width, height, depth, self.data = ppm.split(maxsplit=4)
+        assert magic == b"P6" and depth == b"255"
+        self.width, self.height = int(width), int(height)
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def near(self, x, y, colour, radius):
+        return any(0 <= x + dx < self.width and 0 <= y + dy < self.height
+                   and self.at(x + dx, y + dy) == colour
+                   for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
+
+    def project(self, camera, x, y):
+        """The pixel of plane point (x, y) under a camera at (cx, cy, distance) that looks
+        straight down with a vertical field of view of 45 degrees."""
+        cx, cy, distance = camera
+        f = 1 / math.tan(math.radians(22.5))
+        ndc_x = (x - cx) * f * self.height / self.width / distance
+        ndc_y = (y - cy) * f / distance
+        return (round((ndc_x + 1) * self.width / 2 - 0.5),
+                round((1 - ndc_y) * self.height / 2 - 0.5))
+
+    def drawn_box(self):
+        """Left, top, right and bottom of the pixels not of the background."""
+        xs, ys = [], []
+        for y in range(self.height):
+            row = self.data[3 * y * self.width:3 * (y + 1) * self.width]
+            drawn = [x for x in range(self.width) if tuple(row[3 * x:3 * x + 3]) != BACKGROUND]
+            if drawn:
+                xs += [drawn[0], drawn[-1]]
+                ys.append(y)
+        return min(xs), ys[0], max(xs), ys[-1]
+
+
+def image(path):
+    return Shot(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
+                               capture_output=True).stdout)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                          timeout=LIMIT).stdout.split()
+
+
+class Run:
+    """The program with its window on the screen, given its input on a pipe."""
+
+    def __init__(self, answers, until):
+        self.process = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                        stderr=subprocess.PIPE)
+        self.process.stdin.write(answers.encode())
+        self.process.stdin.close()
+        self.out = read_until(self.process.stdout.fileno(), until)
+        self.window = xdotool("search", "--sync", "--name", TITLE)[0]
+        for _ in range(100):  # until the first frame is drawn
+            if self.shot().at(3, 3) == BACKGROUND:
+                break
+            time.sleep(0.1)
+
+    def shot(self):
+        return Shot(subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
+                                   capture_output=True).stdout)
+
+    def press(self, *keys):
+        xdotool("windowfocus", "--sync", self.window, "key", *keys)
+        time.sleep(0.4)
+
+    def after(self, *keys):
+        self.press(*keys)
+        return self.shot()
+
+    def status(self):
+        try:
+            return self.process.wait(LIMIT)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            return "still running"
+
+
+class Presek(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        read, write = os.pipe()
+        cls.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
+                                     "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write],
+                                    stderr=subprocess.DEVNULL)
+        os.close(write)
+        os.environ["DISPLAY"] = ":" + read_until(read, "\n").strip()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.terminate()
+        cls.xvfb.wait()
+
+    def assert_marks(self, shot, camera, marks, what):
+        """Each plane point shows its colour within two pixels, or, for a point mark (4 pixels
+        wide), exactly one pixel below and right of it, where no line passes."""
+        for x, y, colour, *point_mark in marks:
+            px, py = shot.project(camera, x, y)
+            seen = shot.at(px + 1, py + 1) == colour if point_mark else shot.near(
+                px, py, colour, 2)
+            self.assertTrue(seen, f"{what}: ({x}, {y}) at ({px}, {py})")
+
+    def test_results_then_the_window(self):
+        runs = [  # what, answers, results, camera (over cx, cy, at distance), marks
+            ("typical", TYPICAL_INPUT, TYPICAL, (2.5, 2.5, 5),
+             [(2, 2, RED), (1, 2, RED), (2, 1, RED), (3, 3, BLACK), (0, 2, BLACK),
+              (4.5, 1, BLACK), (1.8, 1.8, BACKGROUND)]),
+            # A lone red point where the triangles touch, over the black end marks.
+            ("touching", "0 0\n2 0\n0 2\n2 0\n4 0\n3 2\n", counts(1, 0, 0), (2, 1, 4),
+             [(2, 0, RED, True), (4, 0, BLACK, True), (1, 1, BLACK)]),
+            # Scenes beyond the first clip planes: both drawn.
+            ("large", "4000 4000\n6000 4000\n4000 6000\n7000 7000\n7100 7000\n7000 7100\n",
+             counts(0, 0, 0), (4062, 3900, 8124), [(5000, 4000, BLACK), (4000, 5000, BLACK)]),
+            ("small", "0.05 0.05\n0.25 0.05\n0.05 0.25\n0.3 0.3\n0.35 0.3\n0.3 0.35\n",
+             counts(0, 0, 0), (0.2, 0.2, 0.4), [(0.15, 0.05, BLACK), (0.05, 0.15, BLACK)]),
+        ]
+        for what, answers, results, camera, marks in runs:
+            with self.subTest(what):
+                run = Run(answers, PROMPTS + "\n" + results)
+                self.assertEqual(run.out, PROMPTS + "\n" + results)
+                self.assertEqual(xdotool("getwindowgeometry", "--shell", run.window)[1:5],
+                                 ["X=100", "Y=50", "WIDTH=1024", "HEIGHT=700"])
+                shot = run.shot()
+                self.assert_marks(shot, camera, marks, what)
+                if what == "typical":
+                    self.assertEqual(shot.data, image(f"{SOURCE}/docs/window.png").data,
+                                     "the first frame differs from docs/window.png")
+                run.press("q")
+                self.assertEqual(run.status(), 0)
+
+    def test_keys_move_the_view_and_close(self):
+        run = Run(TYPICAL_INPUT, "T[2]")
+        first = run.shot()
+        # f: the whole task, (0, 0)-(5, 5) with its 4-pixel end marks, fills the window's
+        # height, and each vertex is drawn where that box puts it.
+        fitted = run.after("f")
+        left, top, right, bottom = fitted.drawn_box()
+        self.assertTrue(top > 0 and bottom < fitted.height - 1 and
+                        bottom - top > fitted.height * 8 // 10)
+        for x, y, colour in [(0, 0, BLACK), (4, 0, BLACK), (0, 4, BLACK), (1, 1, RED),
+                             (5, 1, BLACK), (1, 5, BLACK)]:
+            px = left + 2 + round(x / 5 * (right - left - 4))
+            py = bottom - 2 - round(y / 5 * (bottom - top - 4))
+            self.assertTrue(fitted.near(px, py, colour, 3), (x, y))
+        # + brings the camera closer, keys other than the arrows do nothing, the arrows pan,
+        # and r brings the first view back.
+        closer = run.after("plus")
+        self.assertGreater(closer.drawn_box()[3], bottom)
+        self.assertEqual(run.after("F1").data, closer.data)
+        self.assertNotEqual(run.after("Left").data, closer.data)
+        self.assertEqual(run.after("r").data, first.data)
+        # A resized window keeps the camera over (2.5, 2.5), at the new size's aspect.
+        xdotool("windowsize", "--sync", run.window, "600", "500")
+        resized = run.after("r")
+        self.assertEqual((resized.width, resized.height), (600, 500))
+        self.assert_marks(resized, (2.5, 2.5, 5), [(1, 2, RED), (2, 1, RED), (3, 3, BLACK)],
+                          "resized")
+        run.press("Escape")
+        self.assertEqual(run.status(), 0)
+
+    def test_terminal_dialogue(self):
+        """Typed at a terminal: a refused answer is explained and asked again, several pairs on
+        a line answer several prompts, and the window opens; input that ends early ends the
+        program with status 1. (What a program writes just before it ends may not reach a
+        terminal reader, so the texts are read while the window is open.)"""
+        dialogues = [  # what, lines typed, texts the terminal shows, status
+            ("a decimal comma, then every vertex", ["1,5 1\n", "0 0 4 0 0 4\n", "1 1\n",
+                                                    "5 1 1 5\n"],
+             ['decimalni zarez u "1,5"', "-2).\r\nUneti koordinate 1. temena (T1): ",
+              "T[2]=( 1.000 , 1.000 )"], 0),
+            ("input ends after one vertex", ["0 0\n", "\x04"], [], 1),
+        ]
+        for what, lines, texts, status in dialogues:
+            with self.subTest(what):
+                pid, fd = pty.fork()
+                if pid == 0:
+                    os.execv(PROGRAM, [PROGRAM])
+                shown = read_until(fd, "(T1): ")
+                for line in lines:
+                    os.write(fd, line.encode())
+                if status == 0:
+                    shown += read_until(fd, "T[2]=( 1.000 , 1.000 )")
+                    xdotool("search", "--sync", "--name", TITLE, "windowfocus", "--sync",
+                            "key", "q")
+                for text in texts:
+                    self.assertIn(text, shown)
+                self.assertEqual(wait_for(pid), status)
+                os.close(fd)
+
+    def test_without_a_display_prints_everything_then_fails(self):
+        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        done = subprocess.run([PROGRAM], input="0 0 4 0 0 4 1 1 5 1 1 5\n", env=env,
+                              capture_output=True, text=True, timeout=LIMIT)
+        self.assertEqual(done.stdout, PROMPTS + "\n" + TYPICAL)
+        self.assertIn("failed to open display", done.stderr)
+        self.assertEqual(done.returncode, 1)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
