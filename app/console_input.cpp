@@ -1,5 +1,6 @@
 #include "app/console_input.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -16,61 +17,139 @@ void prompt(std::FILE* out, int vertex) {
   std::fflush(out);
 }
 
-// Prompts for vertex `index` of triangle `triangle` (1 or 2) and reads it into *vertex.
-void readVertex(std::FILE* in, std::FILE* out, std::FILE* err, int triangle, int index,
-                Point* vertex) {
-  prompt(out, (triangle - 1) * 3 + index - 1);
-  float x = vertex->x;
-  float y = vertex->y;
-  const int read = std::fscanf(in, "%f %f", &x, &y);
-  const bool xTaken = read >= 1 && usable(x);
-  const bool yTaken = read >= 2 && usable(y);
-  if (xTaken) vertex->x = x;
-  if (yTaken) vertex->y = y;
-  if (!xTaken || !yTaken) {
-    std::fprintf(err,
-                 "Upozorenje: koordinate %d. temena (T%d) nisu ispravno ucitane; "
-                 "koristi se ( %g , %g )\n",
-                 index, triangle, double(vertex->x), double(vertex->y));
+// The word where the input stops on this line (empty at the end of input), left in the stream:
+// a word that is not a number stays there, and every later read stops at it too. (glibc takes
+// back any number of characters.)
+bool peekWord(std::FILE* in, char word[32]) {
+  char taken[32];
+  int length = 0, start = -1;
+  for (int c; length < 31 && (c = std::fgetc(in)) != EOF;) {
+    taken[length++] = char(c);
+    const bool blank = std::isspace(c);
+    if (c == '\n' || (blank && start >= 0)) break;
+    if (!blank && start < 0) start = length - 1;
+  }
+  const bool atEnd = length == 0;
+  for (int k = length; k-- > 0;) std::ungetc(static_cast<unsigned char>(taken[k]), in);
+  int end = start < 0 ? 0 : start;
+  while (end < length && !std::isspace(static_cast<unsigned char>(taken[end]))) ++end;
+  std::snprintf(word, 32, "%.*s", start < 0 ? 0 : end - start, taken + (start < 0 ? 0 : start));
+  return atEnd;
+}
+
+// Why coordinate `axis` was not taken: the value read (read) or the word where reading stopped.
+void whyNot(char* why, size_t size, const char* axis, float v, bool read, bool atEnd,
+            const char* word) {
+  char* end = nullptr;
+  if (read) {
+    std::snprintf(why, size, "%s = %g %s", axis, double(v),
+                  std::isfinite(v) ? "je vece od 1e18 po velicini" : "nije konacan broj");
+  } else if (atEnd) {
+    std::snprintf(why, size, "%s: ulaz je zavrsen", axis);
+  } else if (std::strchr(word, ',') != nullptr) {
+    std::snprintf(why, size, "%s: decimalni zarez u \"%s\" (decimale se pisu sa tackom: 1.5)", axis,
+                  word);
+  } else if (*word == '\0' || (std::strtof(word, &end), *end == '\0')) {
+    std::snprintf(why, size, "%s: nepotpun broj%s%s", axis, *word ? " ispred " : "", word);
+  } else {
+    std::snprintf(why, size, "%s: \"%s\" nije broj", axis, word);
   }
 }
 
+// Prompts for vertex `vertex` (0..5) and reads it into *p; false, with a warning, when a
+// coordinate is not taken.
+bool readVertex(std::FILE* in, std::FILE* out, std::FILE* err, int vertex, Point* p) {
+  prompt(out, vertex);
+  float v[2] = {p->x, p->y};
+  const int read = std::fscanf(in, "%f %f", &v[0], &v[1]);
+  char stop[32] = {};
+  const bool atEnd = read < 2 && peekWord(in, stop);
+  // Where nothing is read, one reason serves both coordinates.
+  char why[2][128] = {};
+  for (int axis = 0; axis < 2 - (read <= 0); ++axis) {
+    const bool taken = axis < read && usable(v[axis]);
+    if (taken) (axis == 0 ? p->x : p->y) = v[axis];
+    const char* name = read <= 0 ? "x i y" : axis == 0 ? "x" : "y";
+    if (!taken) whyNot(why[axis], sizeof why[axis], name, v[axis], axis < read, atEnd, stop);
+  }
+  if (why[0][0] == '\0' && why[1][0] == '\0') return true;
+  std::fprintf(err,
+               "Upozorenje: koordinate %d. temena (T%d) nisu ispravno ucitane (%s%s%s); "
+               "koristi se ( %g , %g )\n",
+               vertex % 3 + 1, vertex / 3 + 1, why[0], why[0][0] && why[1][0] ? "; " : "", why[1],
+               double(p->x), double(p->y));
+  return false;
+}
+
 // Why an answer is refused, and how to type it.
-void explain(std::FILE* err, const Answer& a) {
-  const char* how = "Unesite x i y razdvojene razmakom, sa decimalnom tackom (npr. 1.5 -2).";
+void explain(std::FILE* err, const Answer& a, int room) {
+  const char* how =
+      "Unesite x i y razdvojene razmakom (1.5 -2), zarezom i razmakom (1.5, -2) ili u zagradama "
+      "((1.5,-2)), sa decimalnom tackom.";
   switch (a.kind) {
     case AnswerKind::kNotANumber:
       std::fprintf(err, "Neispravan unos: \"%s\" nije broj. %s\n", a.word, how);
       break;
     case AnswerKind::kDecimalComma:
-      std::fprintf(err, "Neispravan unos: decimalni zarez u \"%s\". %s\n", a.word, how);
+      std::fprintf(err,
+                   "Neispravan unos: \"%s\" - ako je zarez decimalni, pisite tacku (1.5); ako "
+                   "razdvaja x i y, stavite razmak posle njega (1, 5) ili zagrade ((1,5)).\n",
+                   a.word);
       break;
     case AnswerKind::kNotUsable:
       std::fprintf(err, "Neispravan unos: \"%s\" nije konacan broj do 1e18 po velicini. %s\n",
                    a.word, how);
       break;
     case AnswerKind::kNotPairs:
-    case AnswerKind::kTooMany:
-      std::fprintf(err, "Neispravan unos: uneto je brojeva: %d; ocekuju se dva (x i y). %s\n",
+      std::fprintf(err,
+                   "Neispravan unos: uneto je brojeva: %d; za svako teme ocekuju se dva (x i y). "
+                   "%s\n",
                    a.numbers, how);
+      break;
+    case AnswerKind::kTooMany:
+      std::fprintf(err,
+                   "Neispravan unos: uneto je temena: %d, a preostalo je jos %d. Unesite najvise "
+                   "%d.\n",
+                   a.numbers / 2, room, room);
       break;
     case AnswerKind::kVertices:
       break;
   }
 }
 
+// The line with its separators made blanks: parentheses, a comma followed by a blank, and the
+// one comma inside parentheses. Other commas stay, to be refused.
+void separate(const char* line, char* out, size_t size) {
+  bool inParentheses = false;
+  int commas = 0;
+  size_t k = 0;
+  for (const char* c = line; *c != '\0' && k + 1 < size; ++c, ++k) {
+    const bool blankAfter = c[1] == ' ' || c[1] == '\t';
+    if (*c == '(' || *c == ')') {
+      inParentheses = *c == '(';
+      commas = 0;
+    }
+    const bool separator = *c == ',' && (inParentheses ? ++commas == 1 : blankAfter);
+    out[k] = *c == '(' || *c == ')' || separator ? ' ' : *c;
+  }
+  out[k] = '\0';
+}
+
 }  // namespace
 
-void readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]) {
-  for (int i = 0; i < 3; ++i) readVertex(in, out, err, 1, i + 1, &t1[i]);
-  for (int i = 0; i < 3; ++i) readVertex(in, out, err, 2, i + 1, &t2[i]);
+bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]) {
+  bool all = true;
+  for (int v = 0; v < 6; ++v) all &= readVertex(in, out, err, v, v < 3 ? &t1[v] : &t2[v - 3]);
   std::fputc('\n', out);
+  return all;
 }
 
 Answer parseAnswer(const char* line, int room) {
   Answer a;
+  char text[512];
+  separate(line, text, sizeof text);
   float values[12];
-  const char* at = line;
+  const char* at = text;
   for (;;) {
     at += std::strspn(at, " \t\r\n");
     if (*at == '\0') break;
@@ -111,12 +190,15 @@ bool readTrianglesAtTerminal(std::FILE* in, std::FILE* out, std::FILE* err, Poin
     if (getline(&line, &capacity, in) < 0) break;
     const Answer answer = parseAnswer(line, 6 - next);
     if (answer.kind != AnswerKind::kVertices) {
-      explain(err, answer);
+      explain(err, answer, 6 - next);
       continue;
     }
-    // Several pairs on one line answer the following prompts as well.
+    // Several pairs on one line answer the following prompts as well, each shown answered.
     for (int k = 0; k < answer.vertices; ++k) {
-      if (k > 0) prompt(out, next);
+      if (k > 0) {
+        prompt(out, next);
+        std::fprintf(out, "%g %g\n", double(answer.points[k].x), double(answer.points[k].y));
+      }
       vertices[next]->x = answer.points[k].x;
       vertices[next]->y = answer.points[k].y;
       ++next;

@@ -10,8 +10,9 @@ constexpr double kMaxCoordinate = 1e18;
 
 // Prompts on out for the three vertices of T1 and then of T2, reads each as "%f %f" from in,
 // and ends with a blank line. A coordinate that is not read, not finite or beyond
-// kMaxCoordinate keeps its previous value, and the vertex is named in a warning on err.
-void readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]);
+// kMaxCoordinate keeps its previous value, and the vertex is named on err with what was wrong.
+// False when some coordinate was not taken.
+bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]);
 
 // What one answer typed at a terminal holds: vertices (x y, possibly several pairs), or why
 // it is refused.
@@ -24,11 +25,14 @@ struct Answer {
   char word[32] = {};  // the first word refused, cut to fit
 };
 
-// Reads one answer line; room is the number of vertices still to be entered.
+// Reads one answer line; room is the number of vertices still to be entered. x and y are
+// separated by blanks, by a comma and a blank, or by one comma inside parentheses: "1 2",
+// "1, 2", "(1, 2)" and "(1,2)" are the same point.
 Answer parseAnswer(const char* line, int room);
 
 // The dialogue at a terminal: each answer a line, x and y (or several pairs); a line that
 // cannot be taken is explained on err and its prompt repeated. Prompts and the blank line go
-// to out as in readTriangles. False when the input ends before all six vertices.
+// to out as in readTriangles; a prompt that a pair typed earlier answers shows that pair. False
+// when the input ends before all six vertices.
 bool readTrianglesAtTerminal(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3],
                              Point t2[3]);

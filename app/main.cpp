@@ -13,8 +13,13 @@ int main(int argc, char** argv) {
   // At a terminal each answer is a line of its own; piped input is read as it comes.
   if (isatty(fileno(stdin))) {
     if (!readTrianglesAtTerminal(stdin, stdout, stderr, t1, t2)) return 1;
-  } else {
-    readTriangles(stdin, stdout, stderr, t1, t2);
+  } else if (!readTriangles(stdin, stdout, stderr, t1, t2)) {
+    // A result from coordinates that were not read is no result: it is printed as always,
+    // for those who read it, but the task is not shown and the run fails.
+    reportOverlap(t1, t2, stdout);
+    std::fflush(stdout);
+    std::fprintf(stderr, "Ulaz nije ispravan (vidi upozorenja); prozor se ne otvara.\n");
+    return 2;
   }
   reportOverlap(t1, t2, stdout);
   // Every result line is out before GLUT may end the process for want of a display.

@@ -2,6 +2,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <GL/glx.h>
 
 #include <cmath>
 #include <cstdio>
@@ -21,6 +22,7 @@ constexpr float kLineReach = 100.0f;                 // how far a line is drawn 
 constexpr float kMarkSize = 4.0f;                    // point size in pixels
 constexpr float kZoomStep = 0.8f;                    // + brings the camera this much closer
 constexpr float kPanStep = 0.1f;                     // an arrow moves by this much of the distance
+constexpr unsigned kWatchPeriod = 200;               // ms between looks whether the window is there
 
 // The view the window opened with, the one in force, and the window's size.
 Camera gFirstView;
@@ -125,6 +127,24 @@ void onSpecialKey(int key, int, int) {
   applyView();
 }
 
+int ignoreXError(Display*, XErrorEvent*) {
+  return 0;
+}
+
+// GLUT keeps waiting for the events of a window that another client destroyed (xdotool
+// windowclose, a window manager's kill): that ends the run as closing the window does.
+void watchWindow(int) {
+  Display* display = glXGetCurrentDisplay();
+  const GLXDrawable window = glXGetCurrentDrawable();
+  XErrorHandler previous = XSetErrorHandler(ignoreXError);
+  XWindowAttributes attributes;
+  if (XGetWindowAttributes(display, window, &attributes) == 0) {
+    std::exit(0);  // GLUT's clean-up of the window that is gone fails quietly too
+  }
+  XSetErrorHandler(previous);
+  glutTimerFunc(kWatchPeriod, watchWindow, 0);
+}
+
 }  // namespace
 
 void onReshape(int width, int height) {
@@ -170,6 +190,7 @@ void runViewer(int argc, char** argv) {
   glutReshapeFunc(onReshape);
   glutKeyboardFunc(onKey);
   glutSpecialFunc(onSpecialKey);
+  glutTimerFunc(kWatchPeriod, watchWindow, 0);
   glutMainLoop();
   std::exit(0);  // the main loop ends the process itself; this is never reached
 }
