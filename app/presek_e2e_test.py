@@ -16,7 +16,7 @@ import unittest
 
 PROGRAM, SOURCE = (os.path.abspath(a) for a in sys.argv[1:3])
 TITLE = "Geometrija - prikaz zadatka"
-BACKGROUND, RED, BLACK = (230, 230, 204), (255, 0, 0), (0, 0, 0)
+BACKGROUND, RED, DARK_RED, BLACK = (230, 230, 204), (255, 0, 0), (140, 0, 0), (0, 0, 0)
 LIMIT = 20
 PROMPTS = "".join(f"Uneti koordinate {i}. temena (T{t}): " for t in (1, 2) for i in (1, 2, 3))
 TYPICAL_INPUT = "0 0\n4 0\n0 4\n1 1\n5 1\n1 5\n"
@@ -56,22 +56,32 @@ def wait_for(pid):
     return "still running"
 
 
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True,
+                          timeout=LIMIT).stdout.split()
+
+
 class Shot:
-    """A window's pixels, from a PPM image."""
+    """A window's pixels, from an 8-bit PPM image."""
 
     def __init__(self, ppm):
         magic, width, height, depth, self.data = ppm.split(maxsplit=4)
-        assert magic == b"P6" and depth == b"255"
         self.width, self.height = int(width), int(height)
+
+    @staticmethod
+    def of(source):
+        command = ["import", "-window", source] if source.isdigit() else ["convert", source]
+        return Shot(subprocess.run(command + ["-depth", "8", "ppm:-"], capture_output=True,
+                                   timeout=LIMIT).stdout)
 
     def at(self, x, y):
         i = 3 * (y * self.width + x)
         return tuple(self.data[i:i + 3])
 
     def near(self, x, y, colour, radius):
-        return any(0 <= x + dx < self.width and 0 <= y + dy < self.height
-                   and self.at(x + dx, y + dy) == colour
-                   for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
+        return any(self.at(x + dx, y + dy) == colour for dx in range(-radius, radius + 1)
+                   for dy in range(-radius, radius + 1)
+                   if 0 <= x + dx < self.width and 0 <= y + dy < self.height)
 
     def project(self, camera, x, y):
         """The pixel of plane point (x, y) under a camera at (cx, cy, distance) that looks
@@ -83,26 +93,16 @@ class Shot:
         return (round((ndc_x + 1) * self.width / 2 - 0.5),
                 round((1 - ndc_y) * self.height / 2 - 0.5))
 
+    def box(self, keep, left=0, top=0, right=None, bottom=None):
+        """Left, top, right and bottom of the pixels in the region for which keep(x, y) holds."""
+        right, bottom = min(right or self.width, self.width), min(bottom or self.height, self.height)
+        found = [(x, y) for y in range(max(top, 0), bottom) for x in range(max(left, 0), right)
+                 if keep(x, y)]
+        xs, ys = [x for x, _ in found], [y for _, y in found]
+        return (min(xs), min(ys), max(xs), max(ys)) if found else None
+
     def drawn_box(self):
-        """Left, top, right and bottom of the pixels not of the background."""
-        xs, ys = [], []
-        for y in range(self.height):
-            row = self.data[3 * y * self.width:3 * (y + 1) * self.width]
-            drawn = [x for x in range(self.width) if tuple(row[3 * x:3 * x + 3]) != BACKGROUND]
-            if drawn:
-                xs += [drawn[0], drawn[-1]]
-                ys.append(y)
-        return min(xs), ys[0], max(xs), ys[-1]
-
-
-def image(path):
-    return Shot(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True,
-                               capture_output=True).stdout)
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True,
-                          timeout=LIMIT).stdout.split()
+        return self.box(lambda x, y: self.at(x, y) != BACKGROUND)
 
 
 class Run:
@@ -110,7 +110,7 @@ class Run:
 
     def __init__(self, answers, until):
         self.process = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        stderr=subprocess.PIPE)
+                                        stderr=subprocess.DEVNULL)
         self.process.stdin.write(answers.encode())
         self.process.stdin.close()
         self.out = read_until(self.process.stdout.fileno(), until)
@@ -121,8 +121,7 @@ class Run:
             time.sleep(0.1)
 
     def shot(self):
-        return Shot(subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"],
-                                   capture_output=True).stdout)
+        return Shot.of(self.window)
 
     def press(self, *keys):
         xdotool("windowfocus", "--sync", self.window, "key", *keys)
@@ -133,6 +132,7 @@ class Run:
         return self.shot()
 
     def status(self):
+        self.process.stdout.close()
         try:
             return self.process.wait(LIMIT)
         except subprocess.TimeoutExpired:
@@ -170,35 +170,60 @@ class Presek(unittest.TestCase):
              [(2, 2, RED), (1, 2, RED), (2, 1, RED), (3, 3, BLACK), (0, 2, BLACK),
               (4.5, 1, BLACK), (1.8, 1.8, BACKGROUND)]),
             # A lone red point where the triangles touch, over the black end marks.
-            ("touching", "0 0\n2 0\n0 2\n2 0\n4 0\n3 2\n", counts(1, 0, 0), (2, 1, 4),
+            ("one point", "0 0\n2 0\n0 2\n2 0\n4 0\n3 2\n", counts(1, 0, 0), (2, 1, 4),
              [(2, 0, RED, True), (4, 0, BLACK, True), (1, 1, BLACK)]),
-            # Scenes beyond the first clip planes: both drawn.
-            ("large", "4000 4000\n6000 4000\n4000 6000\n7000 7000\n7100 7000\n7000 7100\n",
+            # Scenes beyond the first clip planes: both drawn; nothing overlaps.
+            ("empty, large", "4000 4000\n6000 4000\n4000 6000\n7000 7000\n7100 7000\n7000 7100\n",
              counts(0, 0, 0), (4062, 3900, 8124), [(5000, 4000, BLACK), (4000, 5000, BLACK)]),
-            ("small", "0.05 0.05\n0.25 0.05\n0.05 0.25\n0.3 0.3\n0.35 0.3\n0.3 0.35\n",
+            ("empty, small", "0.05 0.05\n0.25 0.05\n0.05 0.25\n0.3 0.3\n0.35 0.3\n0.3 0.35\n",
              counts(0, 0, 0), (0.2, 0.2, 0.4), [(0.15, 0.05, BLACK), (0.05, 0.15, BLACK)]),
         ]
+        result_lines = {}
         for what, answers, results, camera, marks in runs:
             with self.subTest(what):
                 run = Run(answers, PROMPTS + "\n" + results)
                 self.assertEqual(run.out, PROMPTS + "\n" + results)
                 self.assertEqual(xdotool("getwindowgeometry", "--shell", run.window)[1:5],
                                  ["X=100", "Y=50", "WIDTH=1024", "HEIGHT=700"])
-                shot = run.shot()
-                self.assert_marks(shot, camera, marks, what)
+                shot, plain = run.shot(), run.after("l")
+                self.assert_marks(plain, camera, marks, what)
+                # l takes away the words and nothing else.
+                words = lambda x, y: shot.at(x, y) != plain.at(x, y)
+                self.assertEqual(run.after("l").data, shot.data)
                 if what == "typical":
-                    self.assertEqual(shot.data, image(f"{SOURCE}/docs/window.png").data,
-                                     "the first frame differs from docs/window.png")
+                    self.assertEqual(plain.data, Shot.of(
+                        f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
+                    self.assert_names(shot, words, camera)
+                # The result line: in the top-left corner, at least 8 pixels from the edges;
+                # its words end where a wide gap follows.
+                xs = sorted({x for x in range(shot.width) for y in range(30) if words(x, y)})
+                ends = [a for a, b in zip(xs, xs[1:] + [9999]) if b - a > 20]
+                self.assertTrue(xs and xs[0] >= 8 and shot.box(words, 0, 0, ends[0], 8) is None)
+                result_lines[what] = ends[0]
                 # Closed by its key, or destroyed by another client: the run ends well.
-                if what in ("typical", "large"):
+                if what in ("typical", "empty, large"):
                     run.press("q")
                 else:
                     xdotool("windowclose", run.window)
                 self.assertEqual(run.status(), 0)
+        # "... Presek je prazan." is shorter than "... Presek je tacka ( 2.000 , 0.000 ).", and
+        # that than the polygon's line with the hint to press f.
+        self.assertEqual(result_lines["empty, large"], result_lines["empty, small"])
+        self.assertLess(result_lines["empty, small"], result_lines["one point"])
+        self.assertLess(result_lines["one point"], result_lines["typical"])
+
+    def assert_names(self, shot, words, camera):
+        """Words beside every vertex in sight, dark red beside the polygon's."""
+        for x, y, colour in [(3, 1, DARK_RED), (1, 3, DARK_RED), (1, 1, DARK_RED),
+                             (5, 1, BLACK), (0, 4, BLACK)]:
+            px, py = shot.project(camera, x, y)
+            around = shot.box(lambda wx, wy: words(wx, wy) and shot.at(wx, wy) == colour,
+                              px - 60, py - 30, px + 60, py + 30)
+            self.assertTrue(around, (x, y))
 
     def test_keys_move_the_view_and_close(self):
         run = Run(TYPICAL_INPUT, "T[2]")
-        first = run.shot()
+        first = run.after("l")  # without the words, the drawing alone
         # f: the whole task, (0, 0)-(5, 5) with its 4-pixel end marks, fills the window's
         # height, and each vertex is drawn where that box puts it.
         fitted = run.after("f")
@@ -217,6 +242,13 @@ class Presek(unittest.TestCase):
         self.assertEqual(run.after("F1").data, closer.data)
         self.assertNotEqual(run.after("Left").data, closer.data)
         self.assertEqual(run.after("r").data, first.data)
+        # g: light grid lines across the view, at a round step: 6 to 15 of them, and the axes.
+        grid = run.after("g")
+        grey = lambda x, y: grid.at(x, y)[:2] == (204, 204) and first.at(x, y) == BACKGROUND
+        across = [x for x in range(grid.width) if grey(x, 350) and not grey(x - 1, 350)]
+        down = [y for y in range(grid.height) if grey(600, y) and not grey(600, y - 1)]
+        self.assertTrue(6 <= len(across) + len(down) <= 17, (across, down))
+        self.assertEqual(run.after("g").data, first.data)
         # A resized window keeps the camera over (2.5, 2.5), at the new size's aspect.
         xdotool("windowsize", "--sync", run.window, "600", "500")
         resized = run.after("r")
@@ -259,12 +291,12 @@ class Presek(unittest.TestCase):
                 self.assertEqual(wait_for(pid), status)
                 os.close(fd)
 
-    def test_piped_input_that_cannot_be_read_fails_without_a_window(self):
-        """The results are printed as always, each unread vertex is explained, and the run
-        fails with status 2 before any window opens."""
-        runs = [("1,5 2\n4 0\n0 4\n1 1\n5 1\n1 5\n", counts(1, 0, 0), "decimalni zarez"),
-                ("", counts(0, 0, 0), "ulaz je zavrsen")]
-        for answers, results, why in runs:
+    def test_input_that_cannot_be_read_fails_without_a_window(self):
+        """Piped: the results are printed as always, each unread vertex is explained, and the
+        run fails with status 2 before any window opens."""
+        for answers, results, why in [
+                ("1,5 2\n4 0\n0 4\n1 1\n5 1\n1 5\n", counts(1, 0, 0), "decimalni zarez"),
+                ("", counts(0, 0, 0), "ulaz je zavrsen")]:
             with self.subTest(answers):
                 done = subprocess.run([PROGRAM], input=answers, capture_output=True, text=True,
                                       timeout=LIMIT)

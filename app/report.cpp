@@ -15,5 +15,9 @@ Report reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
     }
     addPolygonOutline(report.polygon, report.m);
   }
+  // The window names the overlap: its ring, or its one point.
+  static_assert(kMaxCandidates <= sizeof gTask.overlap / sizeof gTask.overlap[0]);
+  describeOverlap(report.total > 1 ? report.polygon : report.candidates,
+                  report.total > 1 ? report.m : report.total);
   return report;
 }

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-Point gMinCorner = makePoint(1024.0f, 700.0f);
+Point gMinCorner = makePoint(kWindowWidth, kWindowHeight);
 Point gMaxCorner = makePoint(0.0f, 0.0f);
 std::vector<Point> gPoints;
 std::vector<Segment> gSegments;
 std::vector<Line> gLines;
 std::vector<Circle> gCircles;
+Task gTask;
 
 namespace {
 
@@ -20,6 +21,19 @@ void growBox(float x, float y) {
 }
 
 }  // namespace
+
+void describeTask(const Point t1[3], const Point t2[3], int n, int p, int q) {
+  std::copy(t1, t1 + 3, gTask.t1);
+  std::copy(t2, t2 + 3, gTask.t2);
+  gTask.n = n;
+  gTask.p = p;
+  gTask.q = q;
+}
+
+void describeOverlap(const Point vertices[], int m) {
+  gTask.m = std::min(m, 16);
+  std::copy(vertices, vertices + gTask.m, gTask.overlap);
+}
 
 void addPoint(Point p, Color c) {
   p.color = c;
@@ -54,10 +68,11 @@ bool drawnBox(Point* lo, Point* hi) {
 }
 
 void resetScene() {
-  gMinCorner = makePoint(1024.0f, 700.0f);
+  gMinCorner = makePoint(kWindowWidth, kWindowHeight);
   gMaxCorner = makePoint(0.0f, 0.0f);
   gPoints.clear();
   gSegments.clear();
   gLines.clear();
   gCircles.clear();
+  gTask = Task();
 }

@@ -6,6 +6,10 @@
 
 #include "geometry/geometry.h"
 
+// The window's size in pixels when it opens; the bounding box starts from the same numbers.
+constexpr int kWindowWidth = 1024;
+constexpr int kWindowHeight = 700;
+
 // Lower corner of the bounding box; it starts at the window size, (1024, 700).
 extern Point gMinCorner;
 // Upper corner of the bounding box; it starts at the origin.
@@ -14,6 +18,22 @@ extern std::vector<Point> gPoints;
 extern std::vector<Segment> gSegments;
 extern std::vector<Line> gLines;
 extern std::vector<Circle> gCircles;
+
+// What the window says of the task: the triangles as entered, how the overlap's vertices were
+// found, and the overlap's m vertices: none, its one point, or its ring as printed.
+struct Task {
+  Point t1[3], t2[3];
+  int n = 0, p = 0, q = 0;
+  Point overlap[16];
+  int m = 0;
+};
+extern Task gTask;
+
+// Records the triangles and the counts of the candidates.
+void describeTask(const Point t1[3], const Point t2[3], int n, int p, int q);
+
+// Records the overlap's vertices, in boundary order where there are more than one.
+void describeOverlap(const Point vertices[], int m);
 
 // Adds p drawn in colour c and grows the box to hold it.
 void addPoint(Point p, Color c);

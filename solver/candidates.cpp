@@ -327,6 +327,7 @@ int findIntersectionCandidates(const Point t1[3], const Point t2[3], Point out[]
   std::fprintf(stream, "Broj temena trougla T1 u trouglu T2: p = %d\n", found.p);
   for (int k = 0; k < found.q; ++k) addPoint(*next++, RED);
   std::fprintf(stream, "Broj temena trougla T2 u trouglu T1: q = %d\n", found.q);
+  describeTask(t1, t2, found.n, found.p, found.q);
 
   const int total = candidateCount(found);
   for (int k = 0; k < total; ++k) {

@@ -27,12 +27,33 @@ Camera fitting(Point lo, Point hi, double aspect) {
   const double margin = 1.1;
   const double halfHeight =
       std::max((double(hi.y) - lo.y) * 0.5, (double(hi.x) - lo.x) * 0.5 / aspect) * margin;
-  const double slope = std::tan(kFieldOfView * 0.5 * M_PI / 180.0);
   Camera camera;
   camera.cx = float((double(lo.x) + hi.x) * 0.5);
   camera.cy = float((double(lo.y) + hi.y) * 0.5);
-  camera.distance = halfHeight > 0 ? float(halfHeight / slope) : 1.0f;
+  camera.distance = 1;
+  if (halfHeight > 0) camera.distance = float(halfHeight / halfHeightSeen(camera));
   return camera;
+}
+
+double halfHeightSeen(Camera camera) {
+  return camera.distance * std::tan(kFieldOfView * 0.5 * M_PI / 180.0);
+}
+
+bool showsPoorly(Camera camera, double aspect, Point lo, Point hi) {
+  const double halfHeight = halfHeightSeen(camera), halfWidth = halfHeight * aspect;
+  const bool cut = lo.x < camera.cx - halfWidth || hi.x > camera.cx + halfWidth ||
+                   lo.y < camera.cy - halfHeight || hi.y > camera.cy + halfHeight;
+  const double tenth = 0.2 * halfHeight;  // of the window's height
+  return cut || (double(hi.x) - lo.x < tenth && double(hi.y) - lo.y < tenth);
+}
+
+double gridStep(double width, double height) {
+  const double lines = (width + height) / 15;
+  const double power = std::pow(10.0, std::floor(std::log10(lines)));
+  for (double factor : {1.0, 2.0, 5.0, 10.0}) {
+    if (factor * power >= lines) return factor * power;
+  }
+  return 10 * power;
 }
 
 Camera zoomed(Camera camera, float factor) {

@@ -34,6 +34,18 @@ constexpr double kFieldOfView = 45.0;
 // is aspect times its height.
 Camera fitting(Point lo, Point hi, double aspect);
 
+// The plane's half-height that the camera sees: its distance times the tangent of half the
+// field of view.
+double halfHeightSeen(Camera camera);
+
+// Whether the view shows the box lo..hi badly, in a window whose width is aspect times its
+// height: part of it outside, or all of it smaller than a tenth of the window's height.
+bool showsPoorly(Camera camera, double aspect, Point lo, Point hi);
+
+// The step of a grid over a view width x height of the plane: 1, 2 or 5 times a power of ten,
+// the smallest for which at most 15 grid lines cross the view (so at least 6 do).
+double gridStep(double width, double height);
+
 // The camera moved closer (factor < 1) or farther, over the same point.
 Camera zoomed(Camera camera, float factor);
 

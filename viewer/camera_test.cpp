@@ -57,4 +57,28 @@ TEST(Camera, FitsZoomsAndPans) {
   EXPECT_EQ(asTuple(panned({1, 2, 10}, 0.25f, -0.5f)), std::make_tuple(3.5f, -3.0f, 10.0f));
 }
 
+// A round step at which 6 to 15 lines cross the view, at every scale.
+TEST(Camera, GridStepIsRoundAndFitsTheView) {
+  const struct {
+    double width, height, step;
+  } cases[] = {{2e-3, 1.5e-3, 5e-4}, {0.3, 0.2, 0.05},  {14.6, 10, 2},      {15, 0, 1},
+               {1.2e3, 0.8e3, 200},  {1.4e6, 1e6, 2e5}, {1.5e6, 1.5e6, 2e5}};
+  for (const auto& c : cases) {
+    const double step = gridStep(c.width, c.height);
+    EXPECT_DOUBLE_EQ(step, c.step) << c.width;
+    const double lines = (c.width + c.height) / step;
+    EXPECT_TRUE(lines >= 6 && lines <= 15) << c.width;
+  }
+}
+
+// The typical first view cuts the task off; the fitted one shows it; a task far smaller than
+// the view is shown poorly.
+TEST(Camera, ShowsPoorlyWhereTheTaskIsCutOrTiny) {
+  const double aspect = 1024.0 / 700;
+  EXPECT_TRUE(showsPoorly(cameraFor({0, 0}, {5, 5}), aspect, {0, 0}, {5, 5}));
+  EXPECT_FALSE(showsPoorly(fitting({0, 0}, {5, 5}, aspect), aspect, {0, 0}, {5, 5}));
+  EXPECT_TRUE(showsPoorly({2.5f, 2.5f, 500}, aspect, {0, 0}, {5, 5}));
+  EXPECT_FALSE(showsPoorly({2.5f, 2.5f, 30}, aspect, {0, 0}, {5, 5}));
+}
+
 }  // namespace

@@ -10,12 +10,11 @@
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/overlay.h"
 #include "viewer/palette.h"
 
 namespace {
 
-constexpr int kWindowWidth = 1024;
-constexpr int kWindowHeight = 700;
 constexpr char kWindowTitle[] = "Geometrija - prikaz zadatka";
 constexpr double kCircleStep = 0.06283185307179587;  // a hundredth of a full turn
 constexpr float kLineReach = 100.0f;                 // how far a line is drawn each way
@@ -29,6 +28,10 @@ Camera gFirstView;
 Camera gView;
 int gWidth = kWindowWidth;
 int gHeight = kWindowHeight;
+// The names and the result line (l), the grid (g), and whether the first view asks for f.
+bool gShowWords = true;
+bool gShowGrid = false;
+bool gHint = false;
 
 void drawCircle(Circle circle) {
   setColor(circle.color);
@@ -92,7 +95,8 @@ void applyView() {
   glutPostRedisplay();
 }
 
-// Esc and q close the window; f fits the whole task, + and - zoom, r returns to the start.
+// Esc and q close the window; f fits the whole task, + and - zoom, r returns to the start;
+// l shows or hides the words, g the grid.
 void onKey(unsigned char key, int, int) {
   Point lo, hi;
   switch (key) {
@@ -111,6 +115,12 @@ void onKey(unsigned char key, int, int) {
       break;
     case 'r':
       gView = gFirstView;
+      break;
+    case 'l':
+      gShowWords = !gShowWords;
+      break;
+    case 'g':
+      gShowGrid = !gShowGrid;
       break;
     default:
       return;
@@ -156,11 +166,13 @@ void onReshape(int width, int height) {
 void onDisplay() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
+  if (gShowGrid) drawGrid(gView, double(gWidth) / double(gHeight));
   for (const Circle& circle : gCircles) drawCircle(circle);
   for (const Line& line : gLines) drawLine(line);
   for (const Segment& segment : gSegments) drawSegment(segment);
   for (const Point& point : gPoints) drawPoint(point);
   glPopMatrix();
+  if (gShowWords) drawWords(gHint, gWidth, gHeight);
   glFlush();
   glutSwapBuffers();
 }
@@ -175,9 +187,12 @@ void runViewer(int argc, char** argv) {
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
   std::fprintf(stderr,
                "Prozor: f - ceo zadatak, + i - uvecanje i umanjenje, strelice - pomeranje, "
-               "r - pocetni prikaz, q ili Esc - zatvaranje.\n");
+               "r - pocetni prikaz, l - imena i opis, g - mreza, q ili Esc - zatvaranje.\n");
 
   gFirstView = gView = firstView(gMinCorner, gMaxCorner);
+  Point lo, hi;
+  gHint =
+      drawnBox(&lo, &hi) && showsPoorly(gFirstView, double(kWindowWidth) / kWindowHeight, lo, hi);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(30.0, 1.0, 1.0, 20.0);

@@ -1,0 +1,93 @@
+#include "scene/labels.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+Task typicalTask() {
+  Task task;
+  const Point t1[3] = {{0, 0}, {4, 0}, {0, 4}}, t2[3] = {{1, 1}, {5, 1}, {1, 5}};
+  const Point ring[3] = {{3, 1}, {1, 3}, {1, 1}};
+  std::copy(t1, t1 + 3, task.t1);
+  std::copy(t2, t2 + 3, task.t2);
+  std::copy(ring, ring + 3, task.overlap);
+  task.n = 2, task.q = 1, task.m = 3;
+  return task;
+}
+
+TEST(ResultLine, TheCountsAndTheOverlapInWords) {
+  const Task typical = typicalTask();
+  Task point = typical, segment = typical, empty;
+  point.m = 1;
+  point.overlap[0] = {4, 0};
+  segment.m = 2;
+  const struct {
+    const Task& task;
+    bool hint;
+    const char* line;
+  } cases[] = {
+      {empty, false, "n = 0, p = 0, q = 0. Presek je prazan."},
+      {point, false, "n = 2, p = 0, q = 1. Presek je tacka ( 4.000 , 0.000 )."},
+      {segment, false, "n = 2, p = 0, q = 1. Presek je duz T[0] - T[1]."},
+      {typical, true,
+       "n = 2, p = 0, q = 1. Presek je poligon sa 3 temena. Pritisnite f za ceo zadatak."},
+  };
+  for (const auto& c : cases) {
+    char line[160];
+    resultLine(c.task, c.hint, line, sizeof line);
+    EXPECT_STREQ(line, c.line);
+  }
+}
+
+// Every vertex is named as the prompts and the console name it; one place, one label.
+TEST(TaskLabels, NamesEveryPlaceOnce) {
+  Task touching;
+  const Point t1[3] = {{0, 0}, {4, 0}, {0, 4}}, t2[3] = {{4, 0}, {8, 0}, {4, 4}};
+  std::copy(t1, t1 + 3, touching.t1);
+  std::copy(t2, t2 + 3, touching.t2);
+  touching.m = 1;  // its one point is stated in the result line, not named
+  touching.overlap[0] = {4, 0};
+  const struct {
+    Task task;
+    std::vector<std::string> names;
+  } cases[] = {
+      {typicalTask(), {"T1.1", "T1.2", "T1.3", "T2.1 = T[2]", "T2.2", "T2.3", "T[0]", "T[1]"}},
+      {touching, {"T1.1", "T1.2 = T2.1", "T1.3", "T2.2", "T2.3"}},
+  };
+  for (const auto& c : cases) {
+    Label labels[kMaxLabels];
+    const int count = taskLabels(c.task, labels);
+    std::vector<std::string> names;
+    for (int k = 0; k < count; ++k) names.push_back(labels[k].text);
+    EXPECT_EQ(names, c.names);
+  }
+  // The polygon's names are dark red, away from the polygon: T[0] = (3, 1) lies right of its
+  // centre, T2.1 = T[2] = (1, 1) lower left of both its figures' centres.
+  Label labels[kMaxLabels];
+  taskLabels(typicalTask(), labels);
+  EXPECT_TRUE(labels[6].ofPolygon && labels[3].ofPolygon && !labels[4].ofPolygon);
+  EXPECT_TRUE(labels[6].awayX > 0 && labels[3].awayX < 0 && labels[3].awayY < 0);
+}
+
+// Boxes go beside their points, away from their figures, and never over a box placed before.
+TEST(PlaceLabels, BesideThePointAndApart) {
+  LabelBox boxes[] = {
+      {100, 100, 1, 0, 40, 18, 0, 0},   // away to the right
+      {100, 100, 0, -1, 40, 18, 0, 0},  // below, but the first reaches there: lower left
+      {100, 104, 1, 0, 40, 18, 0, 0},   // right again, where the first one is
+      {100, 100, -1, 1, 40, 18, 0, 0},  // up and left
+      {990, 100, 1, 0, 40, 18, 0, 0},   // right, but the window ends there: up and left
+  };
+  placeLabels(boxes, 0, 5, 6, 1000, 200);
+  const double expected[][2] = {{106, 91}, {54, 76}, {106, 110}, {54, 106}, {944, 106}};
+  for (int k = 0; k < 5; ++k) {
+    EXPECT_EQ(std::make_pair(boxes[k].left, boxes[k].bottom),
+              std::make_pair(expected[k][0], expected[k][1]))
+        << k;
+  }
+}
+
+}  // namespace
