@@ -27,7 +27,9 @@ inline Pair sizes(Pair v) {
 #endif
 }
 
-// The smaller value in each place.
+// The smaller value in each place. Where a value is NaN the two forms differ (SSE2 gives b, the
+// other a or b by std::min's rule); the solver passes only sizes, whose NaN means a coordinate
+// that is not finite, and which then fail every bound either way.
 inline Pair smaller(Pair a, Pair b) {
 #ifdef __SSE2__
   return _mm_min_pd(a, b);

@@ -42,8 +42,9 @@ class ExactSum {
   }
 
  private:
-  // 16 products of two parts each, and one component more than the values added.
-  double parts_[33];
+  // The sum of 16 values (8 products, each as its rounded value and its error): adding a value
+  // makes at most one component more.
+  double parts_[16];
   int count_ = 0;
 };
 
@@ -53,7 +54,7 @@ int exactTurnSign(Vec o, Vec a, Vec b) {
   for (double v : {o.x, o.y, a.x, a.y, b.x, b.y}) {
     if (!std::isfinite(v)) return 0;
   }
-  // Each difference exactly, as a rounded value and its error.
+  // (a - o) x (b - o), each difference exactly as a rounded value and its error.
   double ax[2], ay[2], bx[2], by[2];
   twoSum(a.x, -o.x, &ax[0], &ax[1]);
   twoSum(a.y, -o.y, &ay[0], &ay[1]);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Instructions per pair, counted by callgrind (the same on a busy machine), for the solver and
-# the clip over the benchmark's 4,096 pairs; the solver's split by what the lines do.
+# the clip over the benchmark's 4,096 pairs; the solver's split by function (pmccabe's ranges).
 #   bash scripts/instructions.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,7 +14,7 @@ for part in solveAll clipAll; do
     "$build/bench/instruction_count" > /dev/null 2>&1
 done
 python3 - "$out.clipAll" "$out.solveAll" <<'PY'
-import os, re, sys
+import glob, os, re, subprocess, sys
 pairs = 4096
 
 def costs(path):
@@ -47,43 +47,32 @@ def costs(path):
         by_line[(current, line)] = by_line.get((current, line), 0) + cost
     return by_line, total
 
-# Which part of the solver each line of candidates.cpp serves: from a marker line to the next.
-markers = {"class Collection": "collection", "unsigned bothEnds(": "crossings",
-           "struct SideTurns": "turns", "constexpr double kRoundedAreaError": "containment",
-           "Candidates findCandidates(": "crossings", "// Vertices inside the other": "containment",
-           "int findIntersectionCandidates(": "other"}
-part, bucket = {}, "other"
-for number, code in enumerate(open("solver/candidates.cpp"), 1):
-    for marker, name in markers.items():
-        if code.strip().startswith(marker):
-            bucket = name
-    part[number] = bucket
+# Each line's cost goes to the function whose definition holds it (pmccabe gives their line
+# ranges), inlined or not: a function's row moves only with its own code.
+ranges = {}
+for source in glob.glob("geometry/*.[ch]*") + glob.glob("solver/*.[ch]*"):
+    if source.endswith("_test.cpp"):
+        continue
+    for row in subprocess.run(["pmccabe", source], capture_output=True, text=True).stdout.splitlines():
+        fields = row.split("\t")
+        first, count = int(fields[3]), int(fields[4])
+        name = fields[5].split(": ", 1)[1].replace("anonymous_namespace::", "")
+        for number in range(first, first + count):
+            ranges[(os.path.basename(source), number)] = name
 
-def bucket_of(source, number):
-    source = source or ""
-    if source.endswith("polygon_order.cpp"):
-        return "ordering"
-    if source.endswith("candidates.cpp"):
-        return part.get(number, "other")
-    if source.endswith("pair.h"):
-        return "turns"
-    if source.endswith("segment_intersection.h") or source.endswith("segment_intersection.cpp"):
-        return "crossings"
-    if source.endswith("geometry.h"):
-        # Comparing places is the collection's; making points and segments, the sides'.
-        code = open("geometry/geometry.h").read().splitlines()[number - 1]
-        return "collection" if "q.x" in code else "crossings"
-    if source.endswith("predicates.h") or source.endswith("predicates.cpp"):
-        code = open("geometry/" + os.path.basename(source)).read().splitlines()[number - 1]
-        return "containment" if "d1" in code or "float(" in code else "turns"
-    return "other"
+def function_of(source, number):
+    return ranges.get((os.path.basename(source or ""), number), "the rest")
 
 solver_lines, solver = costs(sys.argv[2])
 _, clip = costs(sys.argv[1])
-buckets = dict.fromkeys(["turns", "crossings", "containment", "collection", "ordering", "other"], 0)
+functions = {}
 for (source, number), cost in solver_lines.items():
-    buckets[bucket_of(source, number)] += cost
+    name = function_of(source, number)
+    functions[name] = functions.get(name, 0) + cost
 print(f"instructions per pair: solver {solver / pairs:.0f}, clip {clip / pairs:.0f} "
       f"({solver / clip:.2f}x)")
-print("solver's lines: " + ", ".join(f"{k} {v / pairs:.0f}" for k, v in buckets.items()))
+shown = sorted(functions.items(), key=lambda item: -item[1])
+rest = sum(cost for _, cost in shown[12:]) + functions.get("the rest", 0)
+print("solver's functions: " + ", ".join(f"{name} {cost / pairs:.0f}" for name, cost in shown[:12]
+                                         if name != "the rest") + f", the rest {rest / pairs:.0f}")
 PY

