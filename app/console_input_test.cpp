@@ -8,18 +8,19 @@
 
 namespace {
 
-std::string warning(int vertex, int triangle, const std::string& why, const char* used) {
-  return "Upozorenje: koordinate " + std::to_string(vertex) + ". temena (T" +
-         std::to_string(triangle) + ") nisu ispravno ucitane (" + why + "); koristi se " + used +
+// The warning for vertex v (0..5), and the same from vertex v to the last one.
+std::string warning(int v, const std::string& why, const char* used = "( 0 , 0 )") {
+  return "Upozorenje: koordinate " + std::to_string(v % 3 + 1) + ". temena (T" +
+         std::to_string(v / 3 + 1) + ") nisu ispravno ucitane (" + why + "); koristi se " + used +
          "\n";
+}
+std::string fromOn(int v, const std::string& why) {
+  return v == 6 ? "" : warning(v, why) + fromOn(v + 1, why);
 }
 
 // Piped input: "%f %f" after each prompt; what cannot be used keeps the previous value and is
-// explained, and the read fails.
+// explained, and the read fails. A word that is not a number stops every later read.
 TEST(ReadTriangles, PromptsReadsAndExplains) {
-  const std::string noA = "x i y: \"a\" nije broj";
-  const std::string comma = "x i y: decimalni zarez u \",5\" (decimale se pisu sa tackom: 1.5)";
-  const std::string ended = "x i y: ulaz je zavrsen";
   const struct {
     std::string input;
     float coordinates[12];  // T1 then T2, x and y of each vertex
@@ -27,32 +28,24 @@ TEST(ReadTriangles, PromptsReadsAndExplains) {
   } cases[] = {
       {"0 0 4 0 0 4 1 1 5 1 1 5", {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5}, ""},
       {"1e18 -1e18\n4 0\n0 4\n1 1\n5 1\n1 5\n", {1e18f, -1e18f, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5}, ""},
-      // One word that is not a number stops every later read.
       {"1 a\n2 2\n",
        {1},
-       warning(1, 1, "y: \"a\" nije broj", "( 1 , 0 )") + warning(2, 1, noA, "( 0 , 0 )") +
-           warning(3, 1, noA, "( 0 , 0 )") + warning(1, 2, noA, "( 0 , 0 )") +
-           warning(2, 2, noA, "( 0 , 0 )") + warning(3, 2, noA, "( 0 , 0 )")},
+       warning(0, "y: \"a\" nije broj", "( 1 , 0 )") + fromOn(1, "x i y: \"a\" nije broj")},
       {"4 0\n1,5 2\n",
        {4, 0, 1},
-       warning(2, 1, "y: decimalni zarez u \",5\" (decimale se pisu sa tackom: 1.5)", "( 1 , 0 )") +
-           warning(3, 1, comma, "( 0 , 0 )") + warning(1, 2, comma, "( 0 , 0 )") +
-           warning(2, 2, comma, "( 0 , 0 )") + warning(3, 2, comma, "( 0 , 0 )")},
+       warning(1, "y: decimalni zarez u \",5\" (decimale se pisu sa tackom: 1.5)", "( 1 , 0 )") +
+           fromOn(2, "x i y: decimalni zarez u \",5\" (decimale se pisu sa tackom: 1.5)")},
       // A value that is not finite or too large is skipped; the other coordinate is kept.
       {"nan 2\n3 -inf\n0 4\n1e39 1\n5 1\n1 -1e19\n",
        {0, 2, 3, 0, 0, 4, 0, 1, 5, 1, 1, 0},
-       warning(1, 1, "x = nan nije konacan broj", "( 0 , 2 )") +
-           warning(2, 1, "y = -inf nije konacan broj", "( 3 , 0 )") +
-           warning(1, 2, "x = inf nije konacan broj", "( 0 , 1 )") +
-           warning(3, 2, "y = -1e+19 je vece od 1e18 po velicini", "( 1 , 0 )")},
+       warning(0, "x = nan nije konacan broj", "( 0 , 2 )") +
+           warning(1, "y = -inf nije konacan broj", "( 3 , 0 )") +
+           warning(3, "x = inf nije konacan broj", "( 0 , 1 )") +
+           warning(5, "y = -1e+19 je vece od 1e18 po velicini", "( 1 , 0 )")},
       {"0 0 4 0 0 4 1 1 5 1 7",
        {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 7},
-       warning(3, 2, "y: ulaz je zavrsen", "( 7 , 0 )")},
-      {"",
-       {},
-       warning(1, 1, ended, "( 0 , 0 )") + warning(2, 1, ended, "( 0 , 0 )") +
-           warning(3, 1, ended, "( 0 , 0 )") + warning(1, 2, ended, "( 0 , 0 )") +
-           warning(2, 2, ended, "( 0 , 0 )") + warning(3, 2, ended, "( 0 , 0 )")},
+       warning(5, "y: ulaz je zavrsen", "( 7 , 0 )")},
+      {"", {}, fromOn(0, "x i y: ulaz je zavrsen")},
   };
   for (const auto& c : cases) {
     std::FILE* in = streamOf(c.input);

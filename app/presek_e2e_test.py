@@ -1,10 +1,9 @@
 #!/usr/bin/env python3
-"""The real program driven as a user would: answers piped in or typed at a terminal, the
-results on standard output, and its window on a virtual X screen (Xvfb), looked at with
-ImageMagick's import, typed into, resized and closed with xdotool.
-
-    python3 app/presek_e2e_test.py build/presek .
-"""
+# The real program driven as a user would: answers piped in or typed at a terminal, the
+# results on standard output, and its window on a virtual X screen (Xvfb), looked at with
+# ImageMagick's import, typed into, resized and closed with xdotool.
+#
+# python3 app/presek_e2e_test.py build/presek .
 import math
 import os
 import pty
@@ -31,7 +30,7 @@ def counts(n, p, q):
 
 
 def read_until(fd, until, limit=LIMIT):
-    """What fd gives until its text holds `until` (or, for None, until it ends)."""
+    # What fd gives until its text holds `until` (or, for None, until it ends).
     text, deadline = b"", time.monotonic() + limit
     while (until is None or until.encode() not in text) and time.monotonic() < deadline:
         if select.select([fd], [], [], 0.1)[0]:
@@ -46,7 +45,7 @@ def read_until(fd, until, limit=LIMIT):
 
 
 def wait_for(pid):
-    """The exit status of child pid, or "still running" after the limit."""
+    # The exit status of child pid, or "still running" after the limit.
     for _ in range(LIMIT * 20):
         done, status = os.waitpid(pid, os.WNOHANG)
         if done:
@@ -62,7 +61,7 @@ def xdotool(*args):
 
 
 class Shot:
-    """A window's pixels, from an 8-bit PPM image."""
+    # A window's pixels, from an 8-bit PPM image.
 
     def __init__(self, ppm):
         magic, width, height, depth, self.data = ppm.split(maxsplit=4)
@@ -84,8 +83,8 @@ class Shot:
                    if 0 <= x + dx < self.width and 0 <= y + dy < self.height)
 
     def project(self, camera, x, y):
-        """The pixel of plane point (x, y) under a camera at (cx, cy, distance) that looks
-        straight down with a vertical field of view of 45 degrees."""
+        # The pixel of plane point (x, y) under a camera at (cx, cy, distance) that looks
+        # straight down with a vertical field of view of 45 degrees.
         cx, cy, distance = camera
         f = 1 / math.tan(math.radians(22.5))
         ndc_x = (x - cx) * f * self.height / self.width / distance
@@ -94,7 +93,7 @@ class Shot:
                 round((1 - ndc_y) * self.height / 2 - 0.5))
 
     def box(self, keep, left=0, top=0, right=None, bottom=None):
-        """Left, top, right and bottom of the pixels in the region for which keep(x, y) holds."""
+        # Left, top, right and bottom of the pixels in the region for which keep(x, y) holds.
         right, bottom = min(right or self.width, self.width), min(bottom or self.height, self.height)
         found = [(x, y) for y in range(max(top, 0), bottom) for x in range(max(left, 0), right)
                  if keep(x, y)]
@@ -106,7 +105,7 @@ class Shot:
 
 
 class Run:
-    """The program with its window on the screen, given its input on a pipe."""
+    # The program with its window on the screen, given its input on a pipe.
 
     def __init__(self, answers, until):
         self.process = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
@@ -156,8 +155,8 @@ class Presek(unittest.TestCase):
         cls.xvfb.wait()
 
     def assert_marks(self, shot, camera, marks, what):
-        """Each plane point shows its colour within two pixels, or, for a point mark (4 pixels
-        wide), exactly one pixel below and right of it, where no line passes."""
+        # Each plane point shows its colour within two pixels, or, for a point mark (4 pixels
+        # wide), exactly one pixel below and right of it, where no line passes.
         for x, y, colour, *point_mark in marks:
             px, py = shot.project(camera, x, y)
             seen = shot.at(px + 1, py + 1) == colour if point_mark else shot.near(
@@ -213,7 +212,7 @@ class Presek(unittest.TestCase):
         self.assertLess(result_lines["one point"], result_lines["typical"])
 
     def assert_names(self, shot, words, camera):
-        """Words beside every vertex in sight, dark red beside the polygon's."""
+        # Words beside every vertex in sight, dark red beside the polygon's.
         for x, y, colour in [(3, 1, DARK_RED), (1, 3, DARK_RED), (1, 1, DARK_RED),
                              (5, 1, BLACK), (0, 4, BLACK)]:
             px, py = shot.project(camera, x, y)
@@ -259,11 +258,11 @@ class Presek(unittest.TestCase):
         self.assertEqual(run.status(), 0)
 
     def test_terminal_dialogue(self):
-        """Typed at a terminal: a point typed three ways, a refused answer explained and asked
-        again, several pairs on a line answering several prompts, each shown answered; the
-        window then opens. Input that ends early ends the program with status 1. (What a
-        program writes just before it ends may not reach a terminal reader, so the texts are
-        read while the window is open.)"""
+        # Typed at a terminal: a point typed three ways, a refused answer explained and asked
+        # again, several pairs on a line answering several prompts, each shown answered; the
+        # window then opens. Input that ends early ends the program with status 1. (What a
+        # program writes just before it ends may not reach a terminal reader, so the texts are
+        # read while the window is open.)
         dialogues = [  # what, lines typed, texts the terminal shows, status
             ("a decimal comma, then every vertex",
              ["1,5 1\n", "0 0 (4, 0) 0, 4\n", "(1,1)\n", "5 1 1 5\n"],
@@ -292,8 +291,8 @@ class Presek(unittest.TestCase):
                 os.close(fd)
 
     def test_input_that_cannot_be_read_fails_without_a_window(self):
-        """Piped: the results are printed as always, each unread vertex is explained, and the
-        run fails with status 2 before any window opens."""
+        # Piped: the results are printed as always, each unread vertex is explained, and the
+        # run fails with status 2 before any window opens.
         for answers, results, why in [
                 ("1,5 2\n4 0\n0 4\n1 1\n5 1\n1 5\n", counts(1, 0, 0), "decimalni zarez"),
                 ("", counts(0, 0, 0), "ulaz je zavrsen")]:

@@ -3,11 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <string>
 #include <vector>
 
-#include "scene/scene.h"
 
 namespace {
 
@@ -72,38 +69,6 @@ TEST(FindCandidates, AnyFloatsStayWithinRoom) {
   const Triangles pair = {{{1.4e-45f, NAN}, {-INFINITY, NAN}, {1e-30f, 0}},
                           {{1.4e-45f, NAN}, {-INFINITY, 1}, {1e-30f, 2}}};
   EXPECT_LE(candidateCount(findCandidates(pair.t1, pair.t2)), kMaxCandidates);
-}
-
-TEST(FindIntersectionCandidates, PrintsCountsAndPublishesTheTask) {
-  resetScene();
-  const Triangles pair = {{{0, 0}, {4, 0}, {2, 4}}, {{2, 1}, {6, 5}, {-2, 5}}};
-  Point out[kMaxCandidates];
-  out[0].color = GREEN;
-  std::FILE* console = std::tmpfile();
-  ASSERT_EQ(findIntersectionCandidates(pair.t1, pair.t2, out, console), 4);
-  std::rewind(console);
-  char text[256] = {};
-  EXPECT_EQ(std::string(text, std::fread(text, 1, sizeof text, console)),
-            "Broj presecnih tacaka : n = 2\n"
-            "Broj temena trougla T1 u trouglu T2: p = 1\n"
-            "Broj temena trougla T2 u trouglu T1: q = 1\n");
-  std::fclose(console);
-  EXPECT_EQ(out[0].color, GREEN) << "only coordinates are copied";
-
-  // Sides alternate between the triangles, in black; the candidates follow in red.
-  ASSERT_EQ(gSegments.size(), 6u);
-  for (int i = 0; i < 6; ++i) {
-    const Point* t = i % 2 == 0 ? pair.t1 : pair.t2;
-    const Point start = t[i / 2], end = t[(i / 2 + 1) % 3];
-    const Segment& s = gSegments[size_t(i)];
-    EXPECT_EQ(std::tie(s.color, s.a.x, s.a.y, s.b.x, s.b.y),
-              std::make_tuple(BLACK, start.x, start.y, end.x, end.y));
-  }
-  ASSERT_EQ(gPoints.size(), 4u);
-  for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(std::tie(gPoints[size_t(k)].color, gPoints[size_t(k)].x, gPoints[size_t(k)].y),
-              std::make_tuple(RED, out[k].x, out[k].y));
-  }
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 #include "testing/triangle_pairs.h"
 
 TEST(SolverDifferential, EveryResultBitAsTheStraightforwardRules) {
-  for (int k = 0; k < int(PairKind::kCount); ++k) {
+  for (int kind = 0; kind < kPairKinds; ++kind) {
     int differ = 0;
-    for (const TrianglePair& pair : makePairs(PairKind(k), 20000, 7)) {
+    for (const TrianglePair& pair : makePairs(kind, 20000, 7)) {
       const Candidates fast = findCandidates(pair.t1, pair.t2);
       const Candidates slow = referenceCandidates(pair.t1, pair.t2);
       const int total = candidateCount(fast);
@@ -22,13 +22,13 @@ TEST(SolverDifferential, EveryResultBitAsTheStraightforwardRules) {
                         m == referenceOrder(fast.points, expected, total) &&
                         !std::memcmp(ring, expected, sizeof(Point) * size_t(m + (m > 0)));
       if (!same && ++differ <= 5) {
-        ADD_FAILURE() << pairKindName(PairKind(k)) << std::hexfloat << ": " << pair.t1[0].x << " "
+        ADD_FAILURE() << pairKindName(kind) << std::hexfloat << ": " << pair.t1[0].x << " "
                       << pair.t1[0].y << " " << pair.t1[1].x << " " << pair.t1[1].y << " "
                       << pair.t1[2].x << " " << pair.t1[2].y << " " << pair.t2[0].x << " "
                       << pair.t2[0].y << " " << pair.t2[1].x << " " << pair.t2[1].y << " "
                       << pair.t2[2].x << " " << pair.t2[2].y;
       }
     }
-    EXPECT_EQ(differ, 0) << pairKindName(PairKind(k));
+    EXPECT_EQ(differ, 0) << pairKindName(kind);
   }
 }

@@ -12,11 +12,6 @@ struct Milli {
   std::int64_t x, y;
 };
 
-// The point a fraction num / den of the way from p to q (truncated).
-Milli along(Milli p, Milli q, std::int64_t num, std::int64_t den) {
-  return {p.x + (q.x - p.x) * num / den, p.y + (q.y - p.y) * num / den};
-}
-
 class Source {
  public:
   explicit Source(std::uint64_t seed) : engine_(seed) {}
@@ -25,22 +20,34 @@ class Source {
   }
   bool coin() { return in(0, 1) == 1; }
   // A vertex whose coordinates are multiples of step within [-reach, reach].
-  Milli vertex(std::int64_t reach, std::int64_t step) {
+  Milli vertex(std::int64_t reach, std::int64_t step = 1000) {
     return {in(-reach / step, reach / step) * step, in(-reach / step, reach / step) * step};
+  }
+  // Three such vertices.
+  void fill(Milli t[3], std::int64_t reach, std::int64_t step) {
+    for (int i = 0; i < 3; ++i) t[i] = vertex(reach, step);
   }
   // A triangle with integer coordinates in [-50, 50] and twice its area at least 100.
   void wide(Milli t[3]) {
-    do {
-      for (int i = 0; i < 3; ++i) t[i] = vertex(50000, 1000);
-    } while (std::llabs((t[1].x - t[0].x) * (t[2].y - t[0].y) -
-                        (t[1].y - t[0].y) * (t[2].x - t[0].x)) < 100 * 1000 * 1000);
+    do fill(t, 50000, 1000);
+    while (std::llabs((t[1].x - t[0].x) * (t[2].y - t[0].y) -
+                      (t[1].y - t[0].y) * (t[2].x - t[0].x)) < 100 * 1000 * 1000);
   }
   // A point strictly inside t (up to truncation), by positive weights.
   Milli inside(const Milli t[3]) {
-    const std::int64_t w[3] = {in(1, 9), in(1, 9), in(1, 9)};
-    const std::int64_t sum = w[0] + w[1] + w[2];
+    const std::int64_t w[3] = {in(1, 9), in(1, 9), in(1, 9)}, sum = w[0] + w[1] + w[2];
     return {(w[0] * t[0].x + w[1] * t[1].x + w[2] * t[2].x) / sum,
             (w[0] * t[0].y + w[1] * t[1].y + w[2] * t[2].y) / sum};
+  }
+  // Three points of one line, or two of them one place.
+  void flat(Milli t[3]) {
+    const Milli p = vertex(20000), d = {in(-5, 5) * 500, in(-5, 5) * 500};
+    const std::int64_t k[3] = {0, in(-4, 4), in(-4, 4)};
+    const bool repeated = in(0, 2) == 0;
+    for (int i = 0; i < 3; ++i) {
+      const std::int64_t step = repeated && i == 2 ? k[1] : k[i];
+      t[i] = {p.x + step * d.x, p.y + step * d.y};
+    }
   }
   // A float uniform in [-scale, scale] from 24 random bits: the same from any library.
   float uniform(float scale) { return (float(engine_() >> 40) * 0x1p-23f - 1) * scale; }
@@ -49,97 +56,96 @@ class Source {
   std::mt19937_64 engine_;
 };
 
-// T2 flat: three points of one line, or a repeated vertex.
-void flat(Source& s, Milli t[3]) {
-  const Milli p = s.vertex(20000, 1000);
-  const Milli d = {s.in(-5, 5) * 1000, s.in(-5, 5) * 1000};
-  const std::int64_t k[3] = {0, s.in(-4, 4), s.in(-4, 4)};
-  const bool repeated = s.in(0, 2) == 0;
-  for (int i = 0; i < 3; ++i) {
-    const std::int64_t step = repeated && i == 2 ? k[1] : k[i];
-    t[i] = {p.x + step * d.x / 2, p.y + step * d.y / 2};
-  }
+// The point a fraction num / den of the way from p to q (truncated).
+Milli along(Milli p, Milli q, std::int64_t num, std::int64_t den) {
+  return {p.x + (q.x - p.x) * num / den, p.y + (q.y - p.y) * num / den};
 }
 
-// One pair of a kind, in thousandths.
-void makeOne(PairKind kind, Source& s, Milli a[3], Milli b[3]) {
-  const std::int64_t steps[] = {1, 10, 100};
-  switch (kind) {
-    case PairKind::kDecimals3:
-    case PairKind::kDecimals2:
-    case PairKind::kDecimals1:
-      for (int i = 0; i < 6; ++i) {
-        (i < 3 ? a : b)[i % 3] =
-            s.vertex(kind == PairKind::kDecimals3 ? 50000 : 10000, steps[int(kind)]);
-      }
-      return;
-    case PairKind::kSmallGrid:
-      for (int i = 0; i < 6; ++i) (i < 3 ? a : b)[i % 3] = {s.in(0, 8) * 1000, s.in(0, 8) * 1000};
-      return;
-    case PairKind::kVertexInward:
-    case PairKind::kVertexOutward: {
-      // T2's first vertex is a decimal point of T1's first side; the other two lie towards
-      // T1's centroid (or away from it), on either side of that point.
-      s.wide(a);
-      const Milli v = along(a[0], a[1], s.in(100, 900), 1000);
-      const Milli c = {(a[0].x + a[1].x + a[2].x) / 3, (a[0].y + a[1].y + a[2].y) / 3};
-      const std::int64_t sign = kind == PairKind::kVertexInward ? 1 : -1;
-      const Milli mid = {v.x + sign * (c.x - v.x) / 2, v.y + sign * (c.y - v.y) / 2};
-      const Milli spread = {(a[1].x - a[0].x) / 5, (a[1].y - a[0].y) / 5};
-      b[0] = v;
-      b[1] = {mid.x + spread.x, mid.y + spread.y};
-      b[2] = {mid.x - spread.x, mid.y - spread.y};
-      return;
-    }
-    case PairKind::kSharedSides:
-      // Two vertices of T2 on the line of T1's first side (its ends, or tenths along it and
-      // beyond), the third on either side.
-      s.wide(a);
-      b[0] = along(a[0], a[1], s.in(-3, 6), 10);
-      b[1] = along(a[0], a[1], s.in(7, 13), 10);
-      b[2] = s.coin() ? s.inside(a) : s.vertex(50000, 1000);
-      return;
-    case PairKind::kFlat:
-      s.wide(a);
-      flat(s, b);
-      if (s.coin()) flat(s, a);
-      return;
-    case PairKind::kNested: {
-      s.wide(a);
-      const int shared = int(s.in(0, 3));  // 3: none
-      b[0] = shared < 3 ? a[shared] : s.inside(a);
-      b[1] = s.coin() ? a[(shared + 1) % 3] : s.inside(a);
-      b[2] = s.coin() ? s.inside(a) : s.vertex(50000, 1000);
-      if (s.coin()) std::swap(a, b);
-      return;
-    }
-    case PairKind::kIdentical: {
-      // The same triangle in another vertex order, or mirrored across x = m or the diagonal.
-      s.wide(a);
-      const int order = int(s.in(0, 7));
-      const std::int64_t m = s.in(-20, 20) * 1000;
-      for (int i = 0; i < 3; ++i) {
-        b[i] = order < 6    ? a[(i + order) % 3]
-               : order == 6 ? Milli{a[i].y, a[i].x}
-                            : Milli{2 * m - a[i].x, a[i].y};
-      }
-      if (order >= 3 && order < 6) std::swap(b[1], b[2]);
-      return;
-    }
-    case PairKind::kFarVertex: {
-      // Turns near the origin far below the rounding error of turns about the far vertex.
-      for (int i = 0; i < 3; ++i) a[i] = s.vertex(500, 1);
-      b[0] = s.coin() ? s.inside(a) : s.vertex(500, 1);
-      b[1] = s.vertex(500, 1);
-      const std::int64_t far = s.in(10, 30) * 1000 * 1000 * 1000;
-      b[2] = {s.coin() ? far : -far, s.in(-far, far)};
-      if (s.coin()) std::swap(a, b);
-      return;
-    }
-    default:
-      return;
-  }
+// T2's first vertex a decimal point of T1's first side, the other two towards T1's centroid
+// (sign 1) or away from it (-1), on either side of that point.
+void vertexOnSide(Source& s, Milli a[3], Milli b[3], std::int64_t sign) {
+  s.wide(a);
+  const Milli v = along(a[0], a[1], s.in(100, 900), 1000);
+  const Milli c = {(a[0].x + a[1].x + a[2].x) / 3, (a[0].y + a[1].y + a[2].y) / 3};
+  const Milli mid = {v.x + sign * (c.x - v.x) / 2, v.y + sign * (c.y - v.y) / 2};
+  const Milli spread = {(a[1].x - a[0].x) / 5, (a[1].y - a[0].y) / 5};
+  b[0] = v;
+  b[1] = {mid.x + spread.x, mid.y + spread.y};
+  b[2] = {mid.x - spread.x, mid.y - spread.y};
 }
+
+struct Kind {
+  const char* name;
+  void (*make)(Source& s, Milli a[3], Milli b[3]);
+};
+
+const Kind kKinds[kPairKinds] = {
+    {"three decimals",
+     [](Source& s, Milli a[3], Milli b[3]) { s.fill(a, 50000, 1), s.fill(b, 50000, 1); }},
+    {"two decimals",
+     [](Source& s, Milli a[3], Milli b[3]) { s.fill(a, 10000, 10), s.fill(b, 10000, 10); }},
+    {"one decimal",
+     [](Source& s, Milli a[3], Milli b[3]) { s.fill(a, 10000, 100), s.fill(b, 10000, 100); }},
+    // Integers 0..8: shared vertices, sides on sides, flat triangles.
+    {"small grid",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       for (int i = 0; i < 6; ++i) (i < 3 ? a : b)[i % 3] = {s.in(0, 8) * 1000, s.in(0, 8) * 1000};
+     }},
+    {"vertex on a side, pointing in",
+     [](Source& s, Milli a[3], Milli b[3]) { vertexOnSide(s, a, b, 1); }},
+    {"vertex on a side, pointing out",
+     [](Source& s, Milli a[3], Milli b[3]) { vertexOnSide(s, a, b, -1); }},
+    // Two vertices of T2 on the line of T1's first side (its ends, or tenths along it and
+    // beyond), the third on either side.
+    {"shared sides",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       s.wide(a);
+       b[0] = along(a[0], a[1], s.in(-3, 6), 10);
+       b[1] = along(a[0], a[1], s.in(7, 13), 10);
+       b[2] = s.coin() ? s.inside(a) : s.vertex(50000);
+     }},
+    {"flat triangles",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       s.wide(a);
+       s.flat(b);
+       if (s.coin()) s.flat(a);
+     }},
+    // One inside the other, sharing none, one or two vertices.
+    {"nested",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       s.wide(a);
+       const int shared = int(s.in(0, 3));  // 3: none
+       b[0] = shared < 3 ? a[shared] : s.inside(a);
+       b[1] = s.coin() ? a[(shared + 1) % 3] : s.inside(a);
+       b[2] = s.coin() ? s.inside(a) : s.vertex(50000);
+       if (s.coin()) std::swap(a, b);
+     }},
+    // The same triangle in another vertex order, or mirrored across x = m or the diagonal.
+    {"identical or mirrored",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       s.wide(a);
+       const int order = int(s.in(0, 7));
+       const std::int64_t m = s.in(-20, 20) * 1000;
+       for (int i = 0; i < 3; ++i) {
+         b[i] = order < 6    ? a[(i + order) % 3]
+                : order == 6 ? Milli{a[i].y, a[i].x}
+                             : Milli{2 * m - a[i].x, a[i].y};
+       }
+       if (order >= 3 && order < 6) std::swap(b[1], b[2]);
+     }},
+    // Small triangles near the origin, one vertex of T2 some 1e7 away: turns near the origin
+    // far below the rounding error of turns about the far vertex.
+    {"a far vertex",
+     [](Source& s, Milli a[3], Milli b[3]) {
+       s.fill(a, 500, 1);
+       b[0] = s.coin() ? s.inside(a) : s.vertex(500, 1);
+       b[1] = s.vertex(500, 1);
+       const std::int64_t far = s.in(10, 30) * 1000 * 1000 * 1000;
+       b[2] = {s.coin() ? far : -far, s.in(-far, far)};
+       if (s.coin()) std::swap(a, b);
+     }},
+    {"every magnitude", [](Source&, Milli[3], Milli[3]) {}},
+};
 
 }  // namespace
 
@@ -151,38 +157,24 @@ float decimalCoordinate(std::int64_t thousandths) {
   return std::strtof(text, nullptr);
 }
 
-const char* pairKindName(PairKind kind) {
-  static const char* const kNames[] = {
-      "three decimals",
-      "two decimals",
-      "one decimal",
-      "small grid",
-      "vertex on a side, pointing in",
-      "vertex on a side, pointing out",
-      "shared sides",
-      "flat triangles",
-      "nested",
-      "identical or mirrored",
-      "a far vertex",
-      "every magnitude",
-  };
-  return kNames[int(kind)];
+const char* pairKindName(int kind) {
+  return kKinds[kind].name;
 }
 
-std::vector<TrianglePair> makePairs(PairKind kind, int count, std::uint64_t seed) {
+std::vector<TrianglePair> makePairs(int kind, int count, std::uint64_t seed) {
   Source s(seed);
   const float scales[] = {1e-30f, 1e-20f, 1e-8f, 1e-3f, 1.0f, 1e3f, 1e8f, 1e17f};
   std::vector<TrianglePair> pairs;
   for (int made = 0; made < count / 4; ++made) {
     TrianglePair pair;
     Milli a[3] = {}, b[3] = {};
-    makeOne(kind, s, a, b);
+    kKinds[kind].make(s, a, b);
     for (int i = 0; i < 6; ++i) {
-      Point& p = (i < 3 ? pair.t1 : pair.t2)[i % 3];
       const Milli m = (i < 3 ? a : b)[i % 3];
       const float scale = scales[made % 8];
-      p = kind == PairKind::kMagnitudes ? makePoint(s.uniform(scale), s.uniform(scale))
-                                        : makePoint(decimalCoordinate(m.x), decimalCoordinate(m.y));
+      (i < 3 ? pair.t1 : pair.t2)[i % 3] =
+          kind == kEveryMagnitude ? makePoint(s.uniform(scale), s.uniform(scale))
+                                  : makePoint(decimalCoordinate(m.x), decimalCoordinate(m.y));
     }
     for (int order = 0; order < 4; ++order) {
       TrianglePair turned = pair;

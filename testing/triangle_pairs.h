@@ -14,24 +14,12 @@ struct TrianglePair {
 // The float the console reads for the decimal thousandths / 1000.
 float decimalCoordinate(std::int64_t thousandths);
 
-// The kinds of input people type, and a few made to catch rounding.
-enum class PairKind {
-  kDecimals3,      // up to three decimals in [-50, 50]
-  kDecimals2,      // two decimals in [-10, 10]
-  kDecimals1,      // one decimal in [-10, 10]
-  kSmallGrid,      // integers 0..8: shared vertices, sides on sides, flat triangles
-  kVertexInward,   // a decimal vertex of T2 on a side of T1, T2 reaching into T1
-  kVertexOutward,  // the same, T2 reaching away from T1
-  kSharedSides,    // T2 with a side on T1's side line: the whole side or a part of it
-  kFlat,           // three collinear or two equal vertices, against normal and flat ones
-  kNested,         // one inside the other, sharing none, one or two vertices
-  kIdentical,      // the same triangle in all six vertex orders
-  kFarVertex,      // small triangles near the origin, one vertex of T2 some 1e7 away
-  kMagnitudes,     // uniform in [-1, 1], scaled by powers of ten from 1e-30 to 1e17
-  kCount,
-};
-const char* pairKindName(PairKind kind);
+// The kinds of pairs: the first typed as people type them (decimals), the last, every
+// magnitude, as raw floats.
+constexpr int kPairKinds = 12;
+constexpr int kEveryMagnitude = kPairKinds - 1;
+const char* pairKindName(int kind);
 
 // count pairs of a kind: count / 4 made, each given in all four combinations of the two
 // triangles' vertex orders.
-std::vector<TrianglePair> makePairs(PairKind kind, int count, std::uint64_t seed);
+std::vector<TrianglePair> makePairs(int kind, int count, std::uint64_t seed);

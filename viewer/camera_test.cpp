@@ -33,19 +33,6 @@ TEST(Camera, OverTheSceneBox) {
   EXPECT_EQ(asTuple(firstView({0, 0}, {0, 0})), std::make_tuple(0.0f, 0.0f, 1.0f));
 }
 
-// Today's planes where the scene lies between them; around the camera elsewhere.
-TEST(Camera, ClipPlanesHoldTheScene) {
-  const struct {
-    float distance;
-    double nearPlane, farPlane;
-  } cases[] = {{5, 1, 1000}, {1000, 1, 2000}, {8124, 1, 16248}, {0.4f, 0.2f, 1000}};
-  for (const auto& c : cases) {
-    const ClipPlanes planes = clipPlanesFor(c.distance);
-    EXPECT_FLOAT_EQ(float(planes.nearPlane), float(c.nearPlane)) << c.distance;
-    EXPECT_FLOAT_EQ(float(planes.farPlane), float(c.farPlane)) << c.distance;
-  }
-}
-
 TEST(Camera, FitsZoomsAndPans) {
   // (0, 0)-(5, 5) in a square window: half its height, with a tenth more, at 22.5 degrees.
   const Camera fitted = fitting({0, 0}, {5, 5}, 1.0);
