@@ -44,6 +44,17 @@ def read_until(fd, until, limit=LIMIT):
     return text.decode(errors="replace")
 
 
+def settle(fd):
+    # What fd gives until it stays quiet for half a second: the program waits for input.
+    text = b""
+    try:
+        while select.select([fd], [], [], 0.5)[0] and (chunk := os.read(fd, 4096)):
+            text += chunk
+    except OSError:  # a terminal whose program has ended
+        pass
+    return text.decode(errors="replace")
+
+
 def wait_for(pid):
     # The exit status of child pid, or "still running" after the limit.
     for _ in range(LIMIT * 20):
@@ -278,9 +289,9 @@ class Presek(unittest.TestCase):
                 if pid == 0:
                     os.execv(PROGRAM, [PROGRAM])
                 shown = read_until(fd, "(T1): ")
-                for line in lines:  # typed as a person types: after the prompt
+                for line in lines:  # typed as a person types: once the program waits
                     os.write(fd, line.encode())
-                    shown += read_until(fd, "): ", 2)
+                    shown += settle(fd)
                 if status == 0:
                     shown += read_until(fd, "T[2]=( 1.000 , 1.000 )")
                     xdotool("search", "--sync", "--name", TITLE, "windowfocus", "--sync",
