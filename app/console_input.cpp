@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -119,20 +120,21 @@ void explain(std::FILE* err, const Answer& a, int room) {
 
 // The line with its separators made blanks: parentheses, a comma followed by a blank, and the
 // one comma inside parentheses. Other commas stay, to be refused.
-void separate(const char* line, char* out, size_t size) {
+std::string separated(const char* line) {
+  std::string text = line;
   bool inParentheses = false;
   int commas = 0;
-  size_t k = 0;
-  for (const char* c = line; *c != '\0' && k + 1 < size; ++c, ++k) {
-    const bool blankAfter = c[1] == ' ' || c[1] == '\t';
-    if (*c == '(' || *c == ')') {
-      inParentheses = *c == '(';
+  for (size_t k = 0; k < text.size(); ++k) {
+    const char c = text[k];
+    const bool blankAfter = k + 1 < text.size() && (text[k + 1] == ' ' || text[k + 1] == '\t');
+    if (c == '(' || c == ')') {
+      inParentheses = c == '(';
       commas = 0;
     }
-    const bool separator = *c == ',' && (inParentheses ? ++commas == 1 : blankAfter);
-    out[k] = *c == '(' || *c == ')' || separator ? ' ' : *c;
+    const bool separator = c == ',' && (inParentheses ? ++commas == 1 : blankAfter);
+    if (c == '(' || c == ')' || separator) text[k] = ' ';
   }
-  out[k] = '\0';
+  return text;
 }
 
 }  // namespace
@@ -146,10 +148,9 @@ bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], P
 
 Answer parseAnswer(const char* line, int room) {
   Answer a;
-  char text[512];
-  separate(line, text, sizeof text);
+  const std::string text = separated(line);
   float values[12];
-  const char* at = text;
+  const char* at = text.c_str();
   for (;;) {
     at += std::strspn(at, " \t\r\n");
     if (*at == '\0') break;

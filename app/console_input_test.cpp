@@ -88,8 +88,9 @@ TEST(ParseAnswer, PairsOrWhyNot) {
     EXPECT_EQ(std::tie(a.kind, a.vertices), std::tie(c.kind, c.vertices)) << c.line;
     EXPECT_STREQ(a.word, c.word) << c.line;
   }
-  // The same point, typed four ways.
-  for (const char* line : {"1.5 -2", "1.5, -2", "(1.5, -2)", "(1.5,-2)"}) {
+  // The same point, typed four ways, and far along a long line.
+  const std::string far = std::string(505, ' ') + "1.5 -2";
+  for (const char* line : {"1.5 -2", "1.5, -2", "(1.5, -2)", "(1.5,-2)", far.c_str()}) {
     const Answer a = parseAnswer(line, 6);
     EXPECT_EQ(std::make_tuple(a.vertices, a.points[0].x, a.points[0].y),
               std::make_tuple(1, 1.5f, -2.0f))
