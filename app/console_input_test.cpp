@@ -89,7 +89,7 @@ TEST(ParseAnswer, PairsOrWhyNot) {
     EXPECT_STREQ(a.word, c.word) << c.line;
   }
   // The same point, typed four ways, and far along a long line.
-  const std::string far = std::string(505, ' ') + "1.5 -2";
+  const std::string far = std::string(508, ' ') + "1.5 -2";
   for (const char* line : {"1.5 -2", "1.5, -2", "(1.5, -2)", "(1.5,-2)", far.c_str()}) {
     const Answer a = parseAnswer(line, 6);
     EXPECT_EQ(std::make_tuple(a.vertices, a.points[0].x, a.points[0].y),
