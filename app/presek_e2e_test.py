@@ -16,7 +16,7 @@ import unittest
 PROGRAM, SOURCE = (os.path.abspath(a) for a in sys.argv[1:3])
 TITLE = "Geometrija - prikaz zadatka"
 BACKGROUND, RED, DARK_RED, BLACK = (230, 230, 204), (255, 0, 0), (140, 0, 0), (0, 0, 0)
-LIMIT = 20
+LIMIT = int(os.environ.get("PRESEK_E2E_LIMIT", "20"))  # seconds any one wait may take
 PROMPTS = "".join(f"Uneti koordinate {i}. temena (T{t}): " for t in (1, 2) for i in (1, 2, 3))
 TYPICAL_INPUT = "0 0\n4 0\n0 4\n1 1\n5 1\n1 5\n"
 TYPICAL = ("Broj presecnih tacaka : n = 2\nBroj temena trougla T1 u trouglu T2: p = 0\n"
