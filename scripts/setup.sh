@@ -8,6 +8,7 @@ packages=(
   g++ make cmake clang libclang-rt-14-dev        # compilers, sanitizers, libFuzzer
   libgtest-dev libbenchmark-dev                  # tests and benchmarks
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
+  libx11-dev                                     # the window's X connection
   xvfb xdotool imagemagick python3               # the window tests on a virtual screen
   pmccabe                                        # complexity, and the split of scripts/instructions.sh
   libboost-dev libcgal-dev                       # the libraries the tests compare with
