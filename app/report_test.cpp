@@ -54,6 +54,17 @@ TEST(ReportOverlap, PrintsThePolygonAndOutlinesIt) {
       EXPECT_EQ(std::tie(gSegments.back().b.x, gSegments.back().b.y),
                 std::tie(report.polygon[0].x, report.polygon[0].y));
     }
+    // The window is told the task as entered, the counts, and the overlap: its ring, or its
+    // one point.
+    EXPECT_EQ(std::tie(gTask.t1[1].x, gTask.t2[1].x, gTask.t2[2].y),
+              std::tie(c.t[1].x, c.t[4].x, c.t[5].y))
+        << c.what;
+    EXPECT_EQ(gTask.n + gTask.p + gTask.q, report.total) << c.what;
+    EXPECT_EQ(gTask.m, report.total > 1 ? report.m : report.total) << c.what;
+    if (gTask.m > 0) {
+      const Point first = report.total > 1 ? report.polygon[0] : report.candidates[0];
+      EXPECT_EQ(std::tie(gTask.overlap[0].x, gTask.overlap[0].y), std::tie(first.x, first.y));
+    }
   }
 }
 
