@@ -98,45 +98,4 @@ TEST(ParseAnswer, PairsOrWhyNot) {
   }
 }
 
-// At a terminal: pairs fill the vertices in turn, each later prompt shown with the pair that
-// answers it; refused lines are explained and asked again; the end of input before six
-// vertices is reported.
-TEST(ReadTrianglesAtTerminal, PairsRefusalsAndTheEnd) {
-  const std::string p1 = "Uneti koordinate 1. temena (T1): ";
-  const std::string p2 = "Uneti koordinate 2. temena (T1): ",
-                    p3 = "Uneti koordinate 3. temena (T1): ";
-  const std::string q1 = "Uneti koordinate 1. temena (T2): ",
-                    q2 = "Uneti koordinate 2. temena (T2): ";
-  const std::string q3 = "Uneti koordinate 3. temena (T2): ";
-  const struct {
-    const char* input;
-    bool complete;
-    std::string prompts;
-    std::string errors;  // a part of what is explained
-  } cases[] = {
-      {"0 0\n(4, 0) (0,4) 1, 1\n5 1 1 5\n", true,
-       p1 + p2 + p3 + "0 4\n" + q1 + "1 1\n" + q2 + q3 + "1 5\n\n", ""},
-      {"1,5 1\n0 0 4 0 0 4 1 1 5 1 1 5 7 7\n0 0 4 0 0 4 1 1 5 1 1 5\n", true,
-       p1 + p1 + p1 + p2 + "4 0\n" + p3 + "0 4\n" + q1 + "1 1\n" + q2 + "5 1\n" + q3 + "1 5\n\n",
-       "\"1,5\" - ako je zarez decimalni, pisite tacku (1.5); ako razdvaja x i y, stavite razmak "
-       "posle njega (1, 5) ili zagrade ((1,5))."},
-      {"0 0 4 0 0 4 1 1 5 1\n7 7 8 8\n", false,
-       p1 + p2 + "4 0\n" + p3 + "0 4\n" + q1 + "1 1\n" + q2 + "5 1\n" + q3 + q3,
-       "uneto je temena: 2, a preostalo je jos 1."},
-  };
-  for (const auto& c : cases) {
-    std::FILE* in = streamOf(c.input);
-    std::FILE* out = std::tmpfile();
-    std::FILE* err = std::tmpfile();
-    Point t[6];
-    EXPECT_EQ(readTrianglesAtTerminal(in, out, err, t, t + 3), c.complete) << c.input;
-    std::fclose(in);
-    EXPECT_EQ(closeAndRead(out), c.prompts) << c.input;
-    const std::string errors = closeAndRead(err);
-    EXPECT_NE(errors.find(c.errors), std::string::npos) << errors;
-    EXPECT_EQ(errors.find("Unos je prekinut") != std::string::npos, !c.complete) << c.input;
-    EXPECT_EQ(std::tie(t[1].x, t[4].x), std::make_tuple(4.0f, 5.0f)) << c.input;
-  }
-}
-
 }  // namespace

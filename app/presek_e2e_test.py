@@ -15,7 +15,7 @@ import unittest
 
 PROGRAM, SOURCE = (os.path.abspath(a) for a in sys.argv[1:3])
 TITLE = "Geometrija - prikaz zadatka"
-BACKGROUND, RED, DARK_RED, BLACK = (230, 230, 204), (255, 0, 0), (140, 0, 0), (0, 0, 0)
+BACKGROUND, RED, BLACK = (230, 230, 204), (255, 0, 0), (0, 0, 0)
 LIMIT = int(os.environ.get("PRESEK_E2E_LIMIT", "20"))  # seconds any one wait may take
 PROMPTS = "".join(f"Uneti koordinate {i}. temena (T{t}): " for t in (1, 2) for i in (1, 2, 3))
 TYPICAL_INPUT = "0 0\n4 0\n0 4\n1 1\n5 1\n1 5\n"
@@ -29,11 +29,12 @@ def counts(n, p, q):
             f"Broj temena trougla T2 u trouglu T1: q = {q}\n")
 
 
-def read_until(fd, until, limit=LIMIT):
-    # What fd gives until its text holds `until` (or, for None, until it ends).
-    text, deadline = b"", time.monotonic() + limit
+def read_until(fd, until=None, quiet=0):
+    # What fd gives until its text holds `until`, until it stays quiet for `quiet` seconds (the
+    # program waits for input), or until it ends or the limit passes.
+    text, deadline = b"", time.monotonic() + LIMIT
     while (until is None or until.encode() not in text) and time.monotonic() < deadline:
-        if select.select([fd], [], [], 0.1)[0]:
+        if select.select([fd], [], [], quiet or 0.1)[0]:
             try:
                 chunk = os.read(fd, 4096)
             except OSError:  # a terminal whose program has ended
@@ -41,29 +42,9 @@ def read_until(fd, until, limit=LIMIT):
             if not chunk:
                 break
             text += chunk
+        elif quiet:
+            break
     return text.decode(errors="replace")
-
-
-def settle(fd):
-    # What fd gives until it stays quiet for half a second: the program waits for input.
-    text = b""
-    try:
-        while select.select([fd], [], [], 0.5)[0] and (chunk := os.read(fd, 4096)):
-            text += chunk
-    except OSError:  # a terminal whose program has ended
-        pass
-    return text.decode(errors="replace")
-
-
-def wait_for(pid):
-    # The exit status of child pid, or "still running" after the limit.
-    for _ in range(LIMIT * 20):
-        done, status = os.waitpid(pid, os.WNOHANG)
-        if done:
-            return os.waitstatus_to_exitcode(status)
-        time.sleep(0.05)
-    os.kill(pid, 9)
-    return "still running"
 
 
 def xdotool(*args):
@@ -103,16 +84,12 @@ class Shot:
         return (round((ndc_x + 1) * self.width / 2 - 0.5),
                 round((1 - ndc_y) * self.height / 2 - 0.5))
 
-    def box(self, keep, left=0, top=0, right=None, bottom=None):
-        # Left, top, right and bottom of the pixels in the region for which keep(x, y) holds.
-        right, bottom = min(right or self.width, self.width), min(bottom or self.height, self.height)
-        found = [(x, y) for y in range(max(top, 0), bottom) for x in range(max(left, 0), right)
-                 if keep(x, y)]
-        xs, ys = [x for x, _ in found], [y for _, y in found]
-        return (min(xs), min(ys), max(xs), max(ys)) if found else None
-
     def drawn_box(self):
-        return self.box(lambda x, y: self.at(x, y) != BACKGROUND)
+        # Left, top, right and bottom of the pixels that are not background.
+        found = [(x, y) for y in range(self.height) for x in range(self.width)
+                 if self.at(x, y) != BACKGROUND]
+        xs, ys = [x for x, _ in found], [y for _, y in found]
+        return min(xs), min(ys), max(xs), max(ys)
 
 
 class Run:
@@ -143,11 +120,7 @@ class Run:
 
     def status(self):
         self.process.stdout.close()
-        try:
-            return self.process.wait(LIMIT)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            return "still running"
+        return self.process.wait(LIMIT)
 
 
 class Presek(unittest.TestCase):
@@ -200,15 +173,16 @@ class Presek(unittest.TestCase):
                 # l takes away the words and nothing else.
                 words = lambda x, y: shot.at(x, y) != plain.at(x, y)
                 self.assertEqual(run.after("l").data, shot.data)
-                if what == "typical":
+                if what == "typical":  # both pictures were checked by eye
+                    self.assertEqual(shot.data, Shot.of(f"{SOURCE}/docs/window.png").data)
                     self.assertEqual(plain.data, Shot.of(
                         f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
-                    self.assert_names(shot, words, camera)
                 # The result line: in the top-left corner, at least 8 pixels from the edges;
                 # its words end where a wide gap follows.
                 xs = sorted({x for x in range(shot.width) for y in range(30) if words(x, y)})
                 ends = [a for a, b in zip(xs, xs[1:] + [9999]) if b - a > 20]
-                self.assertTrue(xs and xs[0] >= 8 and shot.box(words, 0, 0, ends[0], 8) is None)
+                self.assertTrue(xs and xs[0] >= 8 and not any(
+                    words(x, y) for x in range(ends[0]) for y in range(8)))
                 result_lines[what] = ends[0]
                 # Closed by its key, or destroyed by another client: the run ends well.
                 if what in ("typical", "empty, large"):
@@ -221,15 +195,6 @@ class Presek(unittest.TestCase):
         self.assertEqual(result_lines["empty, large"], result_lines["empty, small"])
         self.assertLess(result_lines["empty, small"], result_lines["one point"])
         self.assertLess(result_lines["one point"], result_lines["typical"])
-
-    def assert_names(self, shot, words, camera):
-        # Words beside every vertex in sight, dark red beside the polygon's.
-        for x, y, colour in [(3, 1, DARK_RED), (1, 3, DARK_RED), (1, 1, DARK_RED),
-                             (5, 1, BLACK), (0, 4, BLACK)]:
-            px, py = shot.project(camera, x, y)
-            around = shot.box(lambda wx, wy: words(wx, wy) and shot.at(wx, wy) == colour,
-                              px - 60, py - 30, px + 60, py + 30)
-            self.assertTrue(around, (x, y))
 
     def test_keys_move_the_view_and_close(self):
         run = Run(TYPICAL_INPUT, "T[2]")
@@ -269,59 +234,57 @@ class Presek(unittest.TestCase):
         self.assertEqual(run.status(), 0)
 
     def test_terminal_dialogue(self):
-        # Typed at a terminal: a point typed three ways, a refused answer explained and asked
+        # Typed at a terminal: a point typed three ways, refused answers explained and asked
         # again, several pairs on a line answering several prompts, each shown answered; the
         # window then opens. Input that ends early ends the program with status 1. (What a
         # program writes just before it ends may not reach a terminal reader, so the texts are
         # read while the window is open.)
         dialogues = [  # what, lines typed, texts the terminal shows, status
             ("a decimal comma, then every vertex",
-             ["1,5 1\n", "0 0 (4, 0) 0, 4\n", "(1,1)\n", "5 1 1 5\n"],
+             ["1,5 1\n", "0 0 (4, 0) 0, 4\n", "(1,1)\n", "5 1 1 5 7 7\n", "5 1 1 5\n"],
              ['"1,5" - ako je zarez decimalni, pisite tacku (1.5); ako razdvaja x i y, stavite '
               'razmak posle njega (1, 5) ili zagrade ((1,5)).\r\nUneti koordinate 1. temena (T1): ',
               "Uneti koordinate 2. temena (T1): 4 0\r\nUneti koordinate 3. temena (T1): 0 4\r\n"
-              "Uneti koordinate 1. temena (T2): (1,1)\r\n", "T[2]=( 1.000 , 1.000 )"], 0),
+              "Uneti koordinate 1. temena (T2): (1,1)\r\n",
+              "uneto je temena: 3, a preostalo je jos 2. Unesite najvise 2.",
+              "T[2]=( 1.000 , 1.000 )"], 0),
             ("input ends after one vertex", ["0 0\n", "\x04"], [], 1),
         ]
         for what, lines, texts, status in dialogues:
             with self.subTest(what):
-                pid, fd = pty.fork()
-                if pid == 0:
-                    os.execv(PROGRAM, [PROGRAM])
+                fd, terminal = pty.openpty()
+                run = subprocess.Popen([PROGRAM], stdin=terminal, stdout=terminal,
+                                       stderr=terminal)
                 shown = read_until(fd, "(T1): ")
                 for line in lines:  # typed as a person types: once the program waits
                     os.write(fd, line.encode())
-                    shown += settle(fd)
+                    shown += read_until(fd, quiet=0.5)
                 if status == 0:
                     shown += read_until(fd, "T[2]=( 1.000 , 1.000 )")
                     xdotool("search", "--sync", "--name", TITLE, "windowfocus", "--sync",
                             "key", "q")
                 for text in texts:
                     self.assertIn(text, shown)
-                self.assertEqual(wait_for(pid), status)
+                self.assertEqual(run.wait(LIMIT), status)
                 os.close(fd)
+                os.close(terminal)
 
-    def test_input_that_cannot_be_read_fails_without_a_window(self):
-        # Piped: the results are printed as always, each unread vertex is explained, and the
-        # run fails with status 2 before any window opens.
-        for answers, results, why in [
-                ("1,5 2\n4 0\n0 4\n1 1\n5 1\n1 5\n", counts(1, 0, 0), "decimalni zarez"),
-                ("", counts(0, 0, 0), "ulaz je zavrsen")]:
+    def test_without_a_window(self):
+        # Piped input that cannot be read: the results are printed as always, each unread
+        # vertex is explained, and the run fails with status 2 before any window opens.
+        # Without a display: everything is printed, then the window cannot open.
+        no_display = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        for answers, env, results, why, status in [
+                ("1,5 2\n4 0\n0 4\n1 1\n5 1\n1 5\n", None, counts(1, 0, 0), "decimalni zarez", 2),
+                ("", None, counts(0, 0, 0), "ulaz je zavrsen", 2),
+                (TYPICAL_INPUT, no_display, TYPICAL, "failed to open display", 1)]:
             with self.subTest(answers):
-                done = subprocess.run([PROGRAM], input=answers, capture_output=True, text=True,
-                                      timeout=LIMIT)
+                done = subprocess.run([PROGRAM], input=answers, env=env, capture_output=True,
+                                      text=True, timeout=LIMIT)
                 self.assertEqual(done.stdout, PROMPTS + "\n" + results)
                 self.assertIn(why, done.stderr)
-                self.assertEqual(done.returncode, 2)
+                self.assertEqual(done.returncode, status)
                 self.assertEqual(xdotool("search", "--name", TITLE), [])
-
-    def test_without_a_display_prints_everything_then_fails(self):
-        env = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-        done = subprocess.run([PROGRAM], input="0 0 4 0 0 4 1 1 5 1 1 5\n", env=env,
-                              capture_output=True, text=True, timeout=LIMIT)
-        self.assertEqual(done.stdout, PROMPTS + "\n" + TYPICAL)
-        self.assertIn("failed to open display", done.stderr)
-        self.assertEqual(done.returncode, 1)
 
 
 if __name__ == "__main__":
