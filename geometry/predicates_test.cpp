@@ -27,21 +27,4 @@ TEST(Orientation, ExactCodesForAnyFloats) {
   }
 }
 
-TEST(PointInTriangle, CodesAreInsideOneOnASideLineTwoOtherwiseZero) {
-  const struct {
-    Point a, b, c, p;
-    int expected;
-    const char* what;
-  } cases[] = {
-      {{0, 0}, {4, 0}, {0, 4}, {1, 1}, 1, "inside a counter-clockwise triangle"},
-      {{0, 0}, {0, 4}, {4, 0}, {1, 1}, 0, "the same triangle clockwise has no inside"},
-      {{0, 0}, {4, 0}, {0, 4}, {6, 0}, 2, "on a side line beyond the triangle"},
-      // The products, 1e-46, are formed in double and underflow in single precision.
-      {{0, 0}, {2e-23f, 0}, {0, 2e-23f}, {5e-24f, 5e-24f}, 2, "products underflow"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(pointInTriangle(c.a, c.b, c.c, c.p), c.expected) << c.what;
-  }
-}
-
 }  // namespace

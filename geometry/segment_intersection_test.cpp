@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
-#include <vector>
 
 namespace {
 
@@ -48,41 +47,6 @@ TEST(IntersectSegments, ResultsAndPoints) {
     EXPECT_EQ(intersectSegments(c.s1, c.s2, &out), c.expected) << c.what;
     const Point want = c.expected == 1 ? Point{c.at.x, c.at.y, MAGENTA} : Point{-7, -7, MAGENTA};
     EXPECT_EQ(std::tie(out.x, out.y, out.color), std::tie(want.x, want.y, want.color)) << c.what;
-  }
-}
-
-// The second segment runs from (-500, -t) to (500, t) through the origin, across the first,
-// (0, 0)-(scale, 0). Their angle is taken as parallel when sin^2 <= 1e-5, here when
-// t <= 1.58115 or so, at any scale; nearly parallel lines that close are taken as one line.
-TEST(IntersectSegments, RelativeParallelTestAtItsThreshold) {
-  for (float scale : {1e-6f, 1.0f, 1e9f}) {
-    for (auto [t, expected] : {std::pair{1.5811f, 2}, {1.5812f, 1}, {-1.5811f, 2}, {-1.5812f, 1}}) {
-      Point out;
-      EXPECT_EQ(intersectSegments(seg(0, 0, scale, 0),
-                                  seg(-500 * scale, -t * scale, 500 * scale, t * scale), &out),
-                expected)
-          << "t = " << t << ", scale " << scale;
-    }
-  }
-}
-
-TEST(CollinearOverlapEnds, EndsWithinTheOther) {
-  const struct {
-    Segment s1, s2;
-    std::vector<Point> ends;
-  } cases[] = {
-      {seg(0, 0, 4, 0), seg(3, 0, 1, 0), {{3, 0}, {1, 0}}}, {seg(0, 0, 1, 0), seg(2, 0, 3, 0), {}},
-      {seg(4, 8, 4, 5), seg(4, 3, 4, 7), {{4, 5}, {4, 7}}},  // measured along y
-      {seg(1, 0, 1, 0), seg(0, 0, 2, 0), {{1, 0}, {1, 0}}},  // the first has no length
-      {seg(0, 0, 4, 0), seg(6, 0, 4, 0), {{4, 0}, {4, 0}}},  // a shared end, running back
-  };
-  for (const auto& c : cases) {
-    Point ends[4];
-    const int count = collinearOverlapEnds(c.s1, c.s2, ends);
-    ASSERT_EQ(count, int(c.ends.size()));
-    for (int k = 0; k < count; ++k) {
-      EXPECT_EQ(std::tie(ends[k].x, ends[k].y), std::tie(c.ends[k].x, c.ends[k].y)) << k;
-    }
   }
 }
 

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "geometry/predicates.h"
 #include "solver/candidates.h"
 
 namespace {
@@ -36,27 +35,6 @@ TEST(OrderConvexPolygon, RingsAreCounterClockwiseAndClosed) {
     for (int k = 0; k <= m && m > 0; ++k) {
       EXPECT_EQ(std::tie(out[k].x, out[k].y), std::tie(c.ring[k].x, c.ring[k].y))
           << c.what << " #" << k;
-    }
-  }
-}
-
-// Every set of up to five points of a 3 x 3 grid, repeats and collinear points included:
-// the walk always ends, writes at most count + 1 points, closes its ring with a copy of the
-// first vertex, and never turns clockwise.
-TEST(OrderConvexPolygon, AlwaysEndsWithinItsBuffer) {
-  for (int count = 2; count <= 5; ++count) {
-    int code[5] = {0, 0, 0, 0, 0};
-    for (int i = 0; i < count;) {
-      Point pts[5];
-      for (int k = 0; k < count; ++k) pts[k] = makePoint(float(code[k] % 3), float(code[k] / 3));
-      Point out[kMaxCandidates + 2];
-      for (Point& p : out) p = makePoint(-99, -99);
-      const int m = orderConvexPolygon(pts, out, count);
-      ASSERT_TRUE(m >= 2 && m <= count);
-      for (int k = count + 1; k < kMaxCandidates + 2; ++k) ASSERT_EQ(out[k].x, -99.0f);
-      ASSERT_TRUE(samePlace(out[m], out[0]));
-      for (int k = 0; k + 2 <= m; ++k) ASSERT_NE(orientation(out[k], out[k + 1], out[k + 2]), 1);
-      for (i = 0; i < count && ++code[i] == 9; ++i) code[i] = 0;
     }
   }
 }

@@ -32,7 +32,7 @@ Ring verticesOf(const P2& p) {
   return {rounded(p)};
 }
 Ring verticesOf(const S2& s) {
-  return s.is_degenerate() ? Ring{rounded(s.source())} : Ring{rounded(s[0]), rounded(s[1])};
+  return {rounded(s[0]), rounded(s[1])};
 }
 Ring verticesOf(const T2& t) {
   return {rounded(t[0]), rounded(t[1]), rounded(t[2])};
@@ -88,14 +88,10 @@ bool hasClosePair(const Ring& ring, double reach) {
 
 // Whether p lies within reach of the closed triangle t.
 bool nearTriangle(XY p, const Point t[3], double reach) {
-  const Ring ring = {{t[0].x, t[0].y}, {t[1].x, t[1].y}, {t[2].x, t[2].y}};
-  int signs = 0;
-  for (size_t i = 0; i < 3; ++i) {
-    const XY a = ring[i], b = ring[(i + 1) % 3];
-    const double turn = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
-    signs |= turn > 0 ? 1 : turn < 0 ? 2 : 0;
-  }
-  return signs != 3 || distanceToRing(p, ring) <= reach;
+  const P2 at(p.x, p.y);
+  const FT distance2 = boost::apply_visitor(
+      [&at](const auto& shape) { return CGAL::squared_distance(at, shape); }, shapeOf(t));
+  return distance2 <= FT(reach * reach);
 }
 
 std::string describe(const Ring& ring) {
