@@ -45,7 +45,14 @@ TEST(ReportOverlap, PrintsThePolygonAndOutlinesIt) {
     std::FILE* out = std::tmpfile();
     const Report report = reportOverlap(c.t, c.t + 3, out);
     EXPECT_EQ(closeAndRead(out), c.console) << c.what;
-    // The six sides in black, then the outline in red, closed on the first vertex.
+    // Every candidate as a red point, in the order found; the six sides in black, then the
+    // outline in red, closed on the first vertex.
+    ASSERT_EQ(gPoints.size(), size_t(report.total)) << c.what;
+    for (int k = 0; k < report.total; ++k) {
+      EXPECT_EQ(std::make_tuple(gPoints[k].x, gPoints[k].y, gPoints[k].color),
+                std::make_tuple(report.candidates[k].x, report.candidates[k].y, RED))
+          << c.what << " point " << k;
+    }
     ASSERT_EQ(gSegments.size(), size_t(6 + report.m)) << c.what;
     for (size_t i = 0; i < gSegments.size(); ++i) {
       EXPECT_EQ(gSegments[i].color, i < 6 ? BLACK : RED) << c.what << " segment " << i;

@@ -30,6 +30,12 @@ TEST(IntersectSegments, ResultsAndPoints) {
       // point computed along the first side with u = 1/3 in single precision, (4, 2^-25).
       {"a side through a vertex", seg(4, -1, 4, 2), seg(0, 0, 4, 0), 1, {4, 0}},
       {"an end of the first on the second", seg(1, 1, 5, 3), seg(0, 2, 2, 0), 1, {1, 1}},
+      // Computed along the first, its end would come out as 3.2999997.
+      {"the first's end on the second's line",
+       seg(1.1f, 0, 3.3f, 0),
+       seg(3.3f, -1, 3.3f, 1),
+       1,
+       {3.3f, 0}},
       {"rounded along the first",
        seg(0, -1, 3, 2),
        seg(0, 0, 4, 0),

@@ -48,6 +48,17 @@ TEST(FindCandidates, CountsAndPoints) {
         {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}, {-0.174f, -2.873f}, {-2.76f, -1.055f}}},
        {0, 0, 1},
        {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}}},
+      {"the same with T1 clockwise",
+       {{{0.212f, 0.741f}, {0.241f, 0.055f}, {-0.19f, 0.358f}},
+        {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}, {-0.174f, -2.873f}, {-2.76f, -1.055f}}},
+       {0, 0, 1},
+       {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}}},
+      // A triangle shrunk to a point: a touching point on a side, a vertex inside.
+      {"a point on a side",
+       {{{2, 2}, {2, 2}, {2, 2}}, {{4, 0}, {0, 4}, {0, 0}}},
+       {1, 0, 0},
+       {{2, 2}}},
+      {"a point inside", {{{1, 1}, {1, 1}, {1, 1}}, {{4, 0}, {0, 4}, {0, 0}}}, {0, 1, 0}, {{1, 1}}},
   };
   for (const auto& c : cases) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
