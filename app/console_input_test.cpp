@@ -46,6 +46,10 @@ TEST(ReadTriangles, PromptsReadsAndExplains) {
        {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 7},
        warning(5, "y: ulaz je zavrsen", "( 7 , 0 )")},
       {"", {}, fromOn(0, "x i y: ulaz je zavrsen")},
+      // A lone sign is taken by the read and stops nothing; the word after it is not named.
+      {"1 -\n4 0\n",
+       {1, 0, 4},
+       warning(0, "y: nepotpun broj", "( 1 , 0 )") + fromOn(2, "x i y: ulaz je zavrsen")},
   };
   for (const auto& c : cases) {
     std::FILE* in = streamOf(c.input);
