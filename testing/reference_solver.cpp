@@ -1,9 +1,12 @@
 #include "testing/reference_solver.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
+#include "solver/candidates.h"
+#include "solver/polygon_order.h"
 
 namespace {
 
@@ -36,8 +39,6 @@ bool inside(const Point t[3], Point p) {
   const bool swap = turn < 0;
   return exact || pointInTriangle(t[0], t[1 + swap], t[2 - swap], p) == 1;
 }
-
-}  // namespace
 
 Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
   Candidates c;
@@ -141,4 +142,18 @@ int referenceOrder(const Point pts[], Point out[], int count) {
     out[written++] = pts[current];
   }
   return written - 1;
+}
+
+}  // namespace
+
+bool solvedAsStraightforward(const Point t1[3], const Point t2[3]) {
+  const Candidates fast = findCandidates(t1, t2);
+  const Candidates slow = referenceCandidates(t1, t2);
+  const int total = candidateCount(fast);
+  Point ring[kMaxCandidates + 1], expected[kMaxCandidates + 1];
+  const int m = orderConvexPolygon(fast.points, ring, total);
+  return fast.n == slow.n && fast.p == slow.p && fast.q == slow.q &&
+         !std::memcmp(fast.points, slow.points, sizeof(Point) * size_t(total)) &&
+         m == referenceOrder(fast.points, expected, total) &&
+         !std::memcmp(ring, expected, sizeof(Point) * size_t(m + (m > 0)));
 }

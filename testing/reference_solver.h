@@ -3,7 +3,8 @@
 // its list of sides. The solver computes the same results faster; tests compare the two.
 #pragma once
 
-#include "solver/candidates.h"
+#include "geometry/geometry.h"
 
-Candidates referenceCandidates(const Point t1[3], const Point t2[3]);
-int referenceOrder(const Point pts[], Point out[], int count);
+// Whether the solver's counts, candidates and ring for t1 and t2 are, bit for bit, those of
+// the straightforward rules.
+bool solvedAsStraightforward(const Point t1[3], const Point t2[3]);
