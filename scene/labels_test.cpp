@@ -50,11 +50,14 @@ TEST(TaskLabels, NamesEveryPlaceOnce) {
   std::copy(t2, t2 + 3, touching.t2);
   touching.m = 1;  // its one point is stated in the result line, not named
   touching.overlap[0] = {4, 0};
+  Task segment = typicalTask();
+  segment.m = 2;
   const struct {
     Task task;
     std::vector<std::string> names;
   } cases[] = {
       {typicalTask(), {"T1.1", "T1.2", "T1.3", "T2.1 = T[2]", "T2.2", "T2.3", "T[0]", "T[1]"}},
+      {segment, {"T1.1", "T1.2", "T1.3", "T2.1", "T2.2", "T2.3", "T[0]", "T[1]"}},
       {touching, {"T1.1", "T1.2 = T2.1", "T1.3", "T2.2", "T2.3"}},
   };
   for (const auto& c : cases) {

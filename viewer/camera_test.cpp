@@ -23,6 +23,7 @@ TEST(Camera, OverTheSceneBox) {
       {"nothing added", {1024, 700}, {0, 0}, {512, 350, 1024}},
       {"tall box: 2 * 300 <= 1000", {100, 0}, {200, 1000}, {150, 500, 1000}},
       {"2 * 600 > 1000", {0, 0}, {600, 1000}, {300, 500, 600}},
+      {"2 * 500 = 1000", {0, 0}, {500, 1000}, {250, 500, 1000}},
       {"below the origin: the sum uses |min|", {-5, -3}, {0, 0}, {-2.5f, -1.5f, 5}},
   };
   for (const auto& c : cases) {
@@ -40,6 +41,8 @@ TEST(Camera, FitsZoomsAndPans) {
   EXPECT_FLOAT_EQ(fitted.distance, float(2.75 / std::tan(M_PI / 8)));
   // A wide box in a window twice as wide as tall: its width decides.
   EXPECT_FLOAT_EQ(fitting({0, 0}, {10, 1}, 2.0).distance, fitted.distance);
+  // A task at one point: one unit above it.
+  EXPECT_EQ(fitting({1, 1}, {1, 1}, 1.0).distance, 1.0f);
   EXPECT_EQ(asTuple(zoomed({1, 2, 10}, 0.5f)), std::make_tuple(1.0f, 2.0f, 5.0f));
   EXPECT_EQ(asTuple(panned({1, 2, 10}, 0.25f, -0.5f)), std::make_tuple(3.5f, -3.0f, 10.0f));
 }
@@ -65,7 +68,7 @@ TEST(Camera, ShowsPoorlyWhereTheTaskIsCutOrTiny) {
   EXPECT_TRUE(showsPoorly(cameraFor({0, 0}, {5, 5}), aspect, {0, 0}, {5, 5}));
   EXPECT_FALSE(showsPoorly(fitting({0, 0}, {5, 5}, aspect), aspect, {0, 0}, {5, 5}));
   EXPECT_TRUE(showsPoorly({2.5f, 2.5f, 500}, aspect, {0, 0}, {5, 5}));
-  EXPECT_FALSE(showsPoorly({2.5f, 2.5f, 30}, aspect, {0, 0}, {5, 5}));
+  EXPECT_FALSE(showsPoorly({2.5f, 2.5f, 40}, aspect, {0, 0}, {5, 5}));  // 0.15 of the height
 }
 
 }  // namespace
