@@ -58,7 +58,7 @@ TEST(FindCandidates, CountsAndPoints) {
        {{{2, 2}, {2, 2}, {2, 2}}, {{4, 0}, {0, 4}, {0, 0}}},
        {1, 0, 0},
        {{2, 2}}},
-      {"a point inside", {{{1, 1}, {1, 1}, {1, 1}}, {{4, 0}, {0, 4}, {0, 0}}}, {0, 1, 0}, {{1, 1}}},
+      {"a point inside", {{{1, 1}, {1, 1}, {1, 1}}, {{0, 0}, {0, 4}, {4, 0}}}, {0, 1, 0}, {{1, 1}}},
   };
   for (const auto& c : cases) {
     const Candidates found = findCandidates(c.pair.t1, c.pair.t2);
