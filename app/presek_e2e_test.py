@@ -176,10 +176,12 @@ class Presek(unittest.TestCase):
                 # l takes away the words and nothing else.
                 words = lambda x, y: shot.at(x, y) != plain.at(x, y)
                 self.assertEqual(run.after("l").data, shot.data)
-                if what == "typical":  # both pictures were checked by eye
+                if what == "typical":  # the three pictures were checked by eye
                     self.assertEqual(shot.data, Shot.of(f"{SOURCE}/docs/window.png").data)
                     self.assertEqual(plain.data, Shot.of(
                         f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
+                    self.assertEqual(run.after("g").data,
+                                     Shot.of(f"{SOURCE}/docs/window_grid.png").data)
                 # The result line: in the top-left corner, at least 8 pixels from the edges;
                 # its words end where a wide gap follows.
                 xs = sorted({x for x in range(shot.width) for y in range(30) if words(x, y)})
@@ -220,12 +222,12 @@ class Presek(unittest.TestCase):
         self.assertEqual(run.after("F1").data, closer.data)
         self.assertNotEqual(run.after("Left").data, closer.data)
         self.assertEqual(run.after("r").data, first.data)
-        # g: light grid lines across the view, at a round step: 6 to 15 of them, and the axes.
-        grid = run.after("g")
-        grey = lambda x, y: grid.at(x, y)[:2] == (204, 204) and first.at(x, y) == BACKGROUND
-        across = [x for x in range(grid.width) if grey(x, 350) and not grey(x - 1, 350)]
-        down = [y for y in range(grid.height) if grey(600, y) and not grey(600, y - 1)]
-        self.assertTrue(6 <= len(across) + len(down) <= 17, (across, down))
+        # - takes the camera back: 24 steps (x200) pass the first view's far plane, and the
+        # task is still drawn, a few pixels across.
+        _, far_top, _, far_bottom = run.after(*["minus"] * 24).drawn_box()
+        self.assertLess(far_bottom - far_top, 20)
+        # g twice: the grid comes and goes.
+        self.assertNotEqual(run.after("r", "g").data, first.data)
         self.assertEqual(run.after("g").data, first.data)
         # A resized window keeps the camera over (2.5, 2.5), at the new size's aspect.
         xdotool("windowsize", "--sync", run.window, "600", "500")
