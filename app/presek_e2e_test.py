@@ -23,8 +23,8 @@ TYPICAL = ("Broj presecnih tacaka : n = 2\nBroj temena trougla T1 u trouglu T2: 
            "Broj temena trougla T2 u trouglu T1: q = 1\nBroj temena presecnog poligona je : 3\n"
            "T[0]=( 3.000 , 1.000 )\nT[1]=( 1.000 , 3.000 )\nT[2]=( 1.000 , 1.000 )\n")
 
-FOUR_CORNERS = ("Broj temena presecnog poligona je : 4\nT[0]=( 1.000 , 0.000 )\nT[1]=( 3.400 , 0.600 )\n"
-          "T[2]=( 3.000 , 1.000 )\nT[3]=( 1.000 , 1.000 )\n")
+FOUR_CORNERS = ("Broj temena presecnog poligona je : 4\nT[0]=( 1.000 , 0.000 )\n"
+                "T[1]=( 3.400 , 0.600 )\nT[2]=( 3.000 , 1.000 )\nT[3]=( 1.000 , 1.000 )\n")
 
 
 def counts(n, p, q):
@@ -281,7 +281,8 @@ class Presek(unittest.TestCase):
         no_display = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
         for answers, env, results, why, status in [
                 # T2's last vertex is (1, 0): its y is not read.
-                (TYPICAL_INPUT[:-4] + "1,5 2\n", None, counts(3, 0, 1) + FOUR_CORNERS, "decimalni zarez", 2),
+                (TYPICAL_INPUT[:-4] + "1,5 2\n", None, counts(3, 0, 1) + FOUR_CORNERS,
+                 "decimalni zarez", 2),
                 ("", None, counts(0, 0, 0), "ulaz je zavrsen", 2),
                 (TYPICAL_INPUT, no_display, TYPICAL, "failed to open display", 1)]:
             with self.subTest(answers):
