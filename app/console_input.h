@@ -5,9 +5,6 @@
 
 #include "geometry/geometry.h"
 
-// Largest coordinate magnitude taken: past it the products of the geometry overflow.
-constexpr double kMaxCoordinate = 1e18;
-
 // Prompts on out for the three vertices of T1 and then of T2, reads each as "%f %f" from in,
 // and ends with a blank line. A coordinate that is not read, not finite or beyond
 // kMaxCoordinate keeps its previous value, and the vertex is named on err with what was wrong.

@@ -24,5 +24,5 @@ int main(int argc, char** argv) {
   reportOverlap(t1, t2, stdout);
   // Every result line is out before GLUT may end the process for want of a display.
   std::fflush(stdout);
-  runViewer(argc, argv);
+  runViewer(argc, argv, retask);
 }

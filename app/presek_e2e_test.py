@@ -114,7 +114,8 @@ class Run:
         return Shot.of(self.window)
 
     def press(self, *keys):
-        xdotool("windowfocus", "--sync", self.window, "key", *keys)
+        if keys:
+            xdotool("windowfocus", "--sync", self.window, "key", *keys)
         time.sleep(0.4)
 
     def after(self, *keys):
@@ -123,7 +124,10 @@ class Run:
 
     def status(self):
         self.process.stdout.close()
-        return self.process.wait(LIMIT)
+        try:
+            return self.process.wait(LIMIT)
+        finally:  # a program that does not end is ended, so that no window stays behind
+            self.process.kill()
 
 
 class Presek(unittest.TestCase):
@@ -237,6 +241,60 @@ class Presek(unittest.TestCase):
                           "resized")
         run.press("Escape")
         self.assertEqual(run.status(), 0)
+
+    def test_drag_and_take_back(self):
+        # T2.1 of the typical task dragged from (1, 1) to (3, 1): the frame while it is held is
+        # the README's picture; the drop prints one block, whose results a piped run of its
+        # twelve numbers prints too; u brings back the first frame and the typed task's block.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
+        first, camera = run.shot(), (2.5, 2.5, 5)
+        printed = lambda: read_until(run.process.stdout.fileno(), quiet=0.5)
+        top = lambda shot: shot.data[:30 * shot.width * 3]  # the result line's rows
+
+        def drag(button, start, end, steps=4):
+            (x0, y0), (x1, y1) = first.project(camera, *start), first.project(camera, *end)
+            xdotool("mousemove", "--window", run.window, str(x0), str(y0), "mousedown", button)
+            for k in range(1, steps + 1):
+                xdotool("mousemove", "--window", run.window, str(x0 + (x1 - x0) * k // steps),
+                        str(y0 + (y1 - y0) * k // steps))
+            held = run.after()
+            xdotool("mouseup", button)
+            return held
+
+        # Another button, and a press on a red point that is no triangle's vertex, move nothing.
+        drag("3", (1, 1), (3, 1))
+        drag("1", (3, 1), (2, 3))
+        self.assertEqual((printed(), run.after().data), ("", first.data))
+        held = drag("1", (1, 1), (3, 1))
+        self.assertEqual(held.data, Shot.of(f"{SOURCE}/docs/window_dragged.png").data)
+        task, results = printed().split("\n", 1)
+        self.assertRegex(task, r"^Zadatak: (\S+ ){11}\S+$")
+        piped = subprocess.run([PROGRAM], input=task[9:], capture_output=True, text=True,
+                               timeout=LIMIT, env={"PATH": os.environ["PATH"]})
+        self.assertEqual(piped.stdout, PROMPTS + "\n" + results)
+        self.assertEqual(top(run.after()), top(held))  # the new task's result line
+        self.assertEqual(run.after("u").data, first.data)
+        self.assertEqual(printed(), "Zadatak: 0 0 4 0 0 4 1 1 5 1 1 5\n" + TYPICAL)
+        self.assertEqual((run.after("u").data, printed()), (first.data, ""))
+        # The hint to press f goes once f shows the whole task: the result line is shorter.
+        right_end = lambda shot: max(x for y in range(30) for x in range(shot.width)
+                                     if shot.at(x, y) != BACKGROUND)
+        self.assertLess(right_end(run.after("f")), right_end(first) - 100)
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def test_far_views_keep_answering(self):
+        # The grid far from the origin, and at a step far below the spacing of the view's
+        # coordinates: the window still draws, answers its keys and closes.
+        for answers, keys in [("1e16 1e16\n" * 6, ["f", "g"]),
+                              (TYPICAL_INPUT, ["f"] + ["plus"] * 165 + ["g"])]:
+            with self.subTest(answers):
+                run = Run(answers, "q = ")
+                self.addCleanup(run.process.kill)
+                shot = run.after(*keys)
+                self.assertTrue(run.after("l").data != shot.data, "l is answered")
+                run.press("q")
+                self.assertEqual(run.status(), 0)
 
     def test_terminal_dialogue(self):
         # Typed at a terminal: a point typed three ways, refused answers explained and asked

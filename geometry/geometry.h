@@ -4,6 +4,9 @@
 
 #include <cstdint>
 
+// Largest coordinate magnitude a task may have: past it the products of the geometry overflow.
+constexpr double kMaxCoordinate = 1e18;
+
 // A drawing colour code; the viewer's palette turns 0..9 into RGB.
 enum Color : std::int32_t {
   RED = 0,

@@ -22,7 +22,7 @@ void awayFrom(const Point figure[], int m, int k, double* x, double* y) {
 }
 
 // Adds name to the label of the place of figure[k], or starts one there.
-void name(const char* text, const Point figure[], int m, int k, bool ofPolygon, Label out[],
+void name(const char* text, int id, const Point figure[], int m, int k, bool ofPolygon, Label out[],
           int* count) {
   int at = 0;
   while (at < *count && !samePlace(out[at].at, figure[k])) ++at;
@@ -30,6 +30,7 @@ void name(const char* text, const Point figure[], int m, int k, bool ofPolygon, 
   if (at == *count) {
     label = {};
     label.at = figure[k];
+    label.id = id;
     ++*count;
   }
   const size_t used = std::strlen(label.text);
@@ -38,34 +39,61 @@ void name(const char* text, const Point figure[], int m, int k, bool ofPolygon, 
   awayFrom(figure, m, k, &label.awayX, &label.awayY);
 }
 
+// The label of v's place adds its coordinates, as the console prints them.
+void withCoordinates(Point v, Label labels[], int count) {
+  for (int k = 0; k < count; ++k) {
+    if (!samePlace(labels[k].at, v)) continue;
+    const size_t used = std::strlen(labels[k].text);
+    std::snprintf(labels[k].text + used, sizeof labels[k].text - used, " ( %.3f , %.3f )",
+                  double(v.x), double(v.y));
+  }
+}
+
 bool overlaps(const LabelBox& a, const LabelBox& b) {
   return a.left < b.left + b.width && b.left < a.left + a.width && a.bottom < b.bottom + b.height &&
          b.bottom < a.bottom + a.height;
 }
 
-// The box of the text beside (x, y) towards direction (dx, dy), gap pixels off the point.
-void besidePoint(LabelBox* box, double dx, double dy, double gap) {
-  const double slant = 0.38;  // about 22.5 degrees: beyond it, the text leaves that axis' middle
-  box->left = dx > slant    ? box->x + gap
-              : dx < -slant ? box->x - gap - box->width
-                            : box->x - box->width / 2;
-  box->bottom = dy > slant    ? box->y + gap
-                : dy < -slant ? box->y - gap - box->height
-                              : box->y - box->height / 2;
+// Towards each of the eight sides, the text's box leaves the point to the right (1), to the left
+// (-1) or stands centred on it (0); likewise up, down or level.
+constexpr int kSideX[8] = {1, 1, 0, -1, -1, -1, 0, 1};
+constexpr int kSideY[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+
+// The box of the text beside (x, y) on the given side, gap pixels off the point.
+void besidePoint(LabelBox* box, int side, double gap) {
+  const int dx = kSideX[side], dy = kSideY[side];
+  box->left = dx > 0 ? box->x + gap : dx < 0 ? box->x - gap - box->width : box->x - box->width / 2;
+  box->bottom = dy > 0   ? box->y + gap
+                : dy < 0 ? box->y - gap - box->height
+                         : box->y - box->height / 2;
+  box->side = side;
+}
+
+// Whether boxes[k], put on the given side, lies in the window and off boxes[0..k).
+bool clearOn(LabelBox boxes[], int k, int side, double gap, double width, double height) {
+  LabelBox& box = boxes[k];
+  besidePoint(&box, side, gap);
+  bool clear = box.left >= 0 && box.bottom >= 0 && box.left + box.width <= width &&
+               box.bottom + box.height <= height;
+  for (int j = 0; j < k; ++j) clear &= !overlaps(box, boxes[j]);
+  return clear;
 }
 
 }  // namespace
 
-int taskLabels(const Task& task, Label out[kMaxLabels]) {
+int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed) {
   int count = 0;
   char text[16];
   for (int k = 0; k < 6; ++k) {
     std::snprintf(text, sizeof text, "T%d.%d", k / 3 + 1, k % 3 + 1);
-    name(text, k < 3 ? task.t1 : task.t2, 3, k % 3, false, out, &count);
+    name(text, k, k < 3 ? task.t1 : task.t2, 3, k % 3, false, out, &count);
   }
   for (int k = 0; task.m > 1 && k < task.m; ++k) {
     std::snprintf(text, sizeof text, "T[%d]", k);
-    name(text, task.overlap, task.m, k, true, out, &count);
+    name(text, 6 + k, task.overlap, task.m, k, true, out, &count);
+  }
+  if (grabbed >= 0 && grabbed < 6) {
+    withCoordinates(grabbed < 3 ? task.t1[grabbed] : task.t2[grabbed - 3], out, count);
   }
   return count;
 }
@@ -88,21 +116,18 @@ void resultLine(const Task& task, bool hint, char* out, std::size_t size) {
 }
 
 void placeLabels(LabelBox boxes[], int placed, int count, double gap, double width, double height) {
-  // The eight directions around a point, half a right angle apart.
-  const double turn = std::atan2(1.0, 1.0);
+  const double turn = std::atan2(1.0, 1.0);  // between two sides
   for (int k = placed; k < count; ++k) {
     LabelBox& box = boxes[k];
-    const double away = std::atan2(box.awayY, box.awayX);
-    const double first = std::round(away / turn) * turn;
-    bool free = false;
-    for (int tried = 0; tried < 8 && !free; ++tried) {
+    const int kept = box.side;
+    if (kept >= 0 && kept < 8 && clearOn(boxes, k, kept, gap, width, height)) continue;
+    const int away = (int(std::lround(std::atan2(box.awayY, box.awayX) / turn)) + 8) % 8;
+    bool clear = false;
+    for (int tried = 0; tried < 8 && !clear; ++tried) {
       // Away first, then alternately a step either side of it.
-      const double angle = first + turn * ((tried + 1) / 2) * (tried % 2 ? 1 : -1);
-      besidePoint(&box, std::cos(angle), std::sin(angle), gap);
-      free = box.left >= 0 && box.bottom >= 0 && box.left + box.width <= width &&
-             box.bottom + box.height <= height;
-      for (int j = 0; j < k; ++j) free &= !overlaps(box, boxes[j]);
+      const int side = away + ((tried + 1) / 2) * (tried % 2 ? 1 : -1);
+      clear = clearOn(boxes, k, (side + 8) % 8, gap, width, height);
     }
-    if (!free) besidePoint(&box, std::cos(first), std::sin(first), gap);
+    if (!clear) besidePoint(&box, away, gap);
   }
 }

@@ -78,15 +78,18 @@ TEST(TaskLabels, NamesEveryPlaceOnce) {
 // Boxes go beside their points, away from their figures, and never over a box placed before.
 TEST(PlaceLabels, BesideThePointAndApart) {
   LabelBox boxes[] = {
-      {100, 100, 1, 0, 40, 18, 0, 0},   // away to the right
-      {100, 100, 0, -1, 40, 18, 0, 0},  // below, but the first reaches there: lower left
-      {100, 104, 1, 0, 40, 18, 0, 0},   // right again, where the first one is
-      {100, 100, -1, 1, 40, 18, 0, 0},  // up and left
-      {990, 100, 1, 0, 40, 18, 0, 0},   // right, but the window ends there: up and left
+      {100, 100, 1, 0, 40, 18, 0, 0},     // away to the right
+      {100, 100, 0, -1, 40, 18, 0, 0},    // below, but the first reaches there: lower left
+      {100, 104, 1, 0, 40, 18, 0, 0},     // right again, where the first one is
+      {100, 100, -1, 1, 40, 18, 0, 0},    // up and left
+      {990, 100, 1, 0, 40, 18, 0, 0},     // right, but the window ends there: up and left
+      {500, 100, 1, 0, 40, 18, 0, 0, 2},  // right, but it keeps its side: above
+      {10, 50, 1, 0, 40, 18, 0, 0, 4},    // it keeps the left, where the window ends: right
   };
-  placeLabels(boxes, 0, 5, 6, 1000, 200);
-  const double expected[][2] = {{106, 91}, {54, 76}, {106, 110}, {54, 106}, {944, 106}};
-  for (int k = 0; k < 5; ++k) {
+  placeLabels(boxes, 0, 7, 6, 1000, 200);
+  const double expected[][2] = {{106, 91},  {54, 76},   {106, 110}, {54, 106},
+                                {944, 106}, {480, 106}, {16, 41}};
+  for (int k = 0; k < 7; ++k) {
     EXPECT_EQ(std::make_pair(boxes[k].left, boxes[k].bottom),
               std::make_pair(expected[k][0], expected[k][1]))
         << k;

@@ -6,7 +6,6 @@
 #include "geometry/pair.h"
 #include "geometry/predicates.h"
 #include "geometry/segment_intersection.h"
-#include "scene/scene.h"
 
 namespace {
 
@@ -372,30 +371,4 @@ Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   result.n = found.count();
   if (result.n < 6) addInsideVertices(t1, t2, turns, &found, &result);
   return result;
-}
-
-int findIntersectionCandidates(const Point t1[3], const Point t2[3], Point out[],
-                               std::FILE* stream) {
-  const Candidates found = findCandidates(t1, t2);
-  for (int i = 0; i < 3; ++i) {
-    addSegment(side(t1, i), BLACK);
-    addSegment(side(t2, i), BLACK);
-  }
-
-  // Each kind of candidate is published, then counted on the console.
-  const Point* next = found.points;
-  for (int k = 0; k < found.n; ++k) addPoint(*next++, RED);
-  std::fprintf(stream, "Broj presecnih tacaka : n = %d\n", found.n);
-  for (int k = 0; k < found.p; ++k) addPoint(*next++, RED);
-  std::fprintf(stream, "Broj temena trougla T1 u trouglu T2: p = %d\n", found.p);
-  for (int k = 0; k < found.q; ++k) addPoint(*next++, RED);
-  std::fprintf(stream, "Broj temena trougla T2 u trouglu T1: q = %d\n", found.q);
-  describeTask(t1, t2, found.n, found.p, found.q);
-
-  const int total = candidateCount(found);
-  for (int k = 0; k < total; ++k) {
-    out[k].x = found.points[k].x;
-    out[k].y = found.points[k].y;
-  }
-  return total;
 }

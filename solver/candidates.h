@@ -2,8 +2,6 @@
 // vertices of each triangle that lie strictly inside the other.
 #pragma once
 
-#include <cstdio>
-
 #include "geometry/geometry.h"
 
 // At most one crossing for each pair of sides, and, where a triangle has no area, the six
@@ -34,9 +32,3 @@ inline int candidateCount(const Candidates& c) {
 
 // Finds the candidates of triangles t1 and t2; prints nothing and touches no scene.
 Candidates findCandidates(const Point t1[3], const Point t2[3]);
-
-// Finds the candidates, publishes both triangles (black) and the candidates (red) to the
-// scene, prints the three counts to stream and copies the candidates to out, which has room
-// for kMaxCandidates points. Returns their number.
-int findIntersectionCandidates(const Point t1[3], const Point t2[3], Point out[],
-                               std::FILE* stream = stdout);

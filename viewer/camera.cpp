@@ -39,6 +39,18 @@ double halfHeightSeen(Camera camera) {
   return camera.distance * std::tan(kFieldOfView * 0.5 * M_PI / 180.0);
 }
 
+Vec windowPointOf(Camera view, int width, int height, Vec plane) {
+  const double halfHeight = halfHeightSeen(view), halfWidth = halfHeight * width / height;
+  return {((plane.x - view.cx) / halfWidth + 1) * width / 2,
+          ((plane.y - view.cy) / halfHeight + 1) * height / 2};
+}
+
+Vec planePointAt(Camera view, int width, int height, Vec window) {
+  const double halfHeight = halfHeightSeen(view), halfWidth = halfHeight * width / height;
+  return {view.cx + (2 * window.x / width - 1) * halfWidth,
+          view.cy + (2 * window.y / height - 1) * halfHeight};
+}
+
 bool showsPoorly(Camera camera, double aspect, Point lo, Point hi) {
   const double halfHeight = halfHeightSeen(camera), halfWidth = halfHeight * aspect;
   const bool cut = lo.x < camera.cx - halfWidth || hi.x > camera.cx + halfWidth ||
@@ -56,8 +68,13 @@ double gridStep(double width, double height) {
   return 10 * power;
 }
 
+double gridStepOf(Camera view, double aspect) {
+  const double halfHeight = halfHeightSeen(view);
+  return gridStep(2 * halfHeight * aspect, 2 * halfHeight);
+}
+
 Camera zoomed(Camera camera, float factor) {
-  camera.distance *= factor;
+  camera.distance = std::clamp(camera.distance * factor, 1e-30f, 1e30f);
   return camera;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "geometry/geometry.h"
+#include "geometry/predicates.h"
 
 // The camera looks straight down at (cx, cy) from the given distance above the plane.
 struct Camera {
@@ -42,11 +43,22 @@ double halfHeightSeen(Camera camera);
 // height: part of it outside, or all of it smaller than a tenth of the window's height.
 bool showsPoorly(Camera camera, double aspect, Point lo, Point hi);
 
+// Where plane point (x, y) appears in a window of width x height pixels under the camera: in
+// window coordinates (pixels from the lower-left corner, a pixel's centre at + 0.5).
+Vec windowPointOf(Camera view, int width, int height, Vec plane);
+
+// The plane point that appears at window coordinates (wx, wy): the inverse of windowPointOf.
+Vec planePointAt(Camera view, int width, int height, Vec window);
+
 // The step of a grid over a view width x height of the plane: 1, 2 or 5 times a power of ten,
 // the smallest for which at most 15 grid lines cross the view (so at least 6 do).
 double gridStep(double width, double height);
 
-// The camera moved closer (factor < 1) or farther, over the same point.
+// The grid's step over what the camera sees in a window whose width is aspect times its height.
+double gridStepOf(Camera view, double aspect);
+
+// The camera moved closer (factor < 1) or farther, over the same point, within distances from
+// 1e-30 to 1e30, where the view of the plane still has a size.
 Camera zoomed(Camera camera, float factor);
 
 // The camera moved across the plane by the given fractions of its distance.

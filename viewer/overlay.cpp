@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -18,6 +19,7 @@ constexpr double kFontDescent = 4;
 constexpr double kMargin = 8;    // pixels between the text and the window's edges
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
 constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
+constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
 constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
 constexpr float kAxisGrey[] = {0.6f, 0.6f, 0.52f};
 
@@ -36,10 +38,13 @@ void text(const char* words, double x, double y, bool red) {
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(words));
 }
 
-// Lines of the grid across the view along one axis: x = k step (vertical) or y = k step.
+// Lines of the grid across the view along one axis: x = k step (vertical) or y = k step. They
+// are counted rather than stepped through: far from the origin k + 1 can equal k.
 void gridLines(bool vertical, double centre, double half, double otherCentre, double otherHalf,
                double step) {
-  for (double k = std::ceil((centre - half) / step); k * step <= centre + half; ++k) {
+  const double first = std::ceil((centre - half) / step);
+  for (int line = 0; line < kMaxGridLines && (first + line) * step <= centre + half; ++line) {
+    const double k = first + line;
     glColor3fv(k == 0 ? kAxisGrey : kGridGrey);
     const double at = k * step;
     glBegin(GL_LINES);
@@ -54,34 +59,16 @@ void gridLines(bool vertical, double centre, double half, double otherCentre, do
   }
 }
 
-}  // namespace
-
-void drawGrid(Camera view, double aspect) {
-  const double halfHeight = halfHeightSeen(view), halfWidth = halfHeight * aspect;
-  const double step = gridStep(2 * halfWidth, 2 * halfHeight);
-  gridLines(true, view.cx, halfWidth, view.cy, halfHeight, step);
-  gridLines(false, view.cy, halfHeight, view.cx, halfWidth, step);
-  char words[48];
-  std::snprintf(words, sizeof words, "korak %g", step);
-  text(words, kMargin, kMargin + kFontDescent, false);
-}
-
-void drawWords(bool hint, int width, int height) {
-  // Names: each point projected to the window, boxes placed beside the points in sight.
-  Label labels[kMaxLabels];
-  LabelBox boxes[1 + kMaxLabels];
-  const Label* shown[1 + kMaxLabels] = {};
-  const int count = taskLabels(gTask, labels);
+// The boxes of the labels whose points the window shows, each at its point's pixel; shown[k]
+// is the label of boxes[k]. Returns their number.
+int boxesInSight(const Label labels[], int count, int width, int height, LabelBox boxes[],
+                 const Label* shown[]) {
   double model[16], projection[16];
   int viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, model);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
   glGetIntegerv(GL_VIEWPORT, viewport);
-  // The result line, in the top-left corner, keeps its place.
-  char line[160];
-  resultLine(gTask, hint, line, sizeof line);
-  boxes[0] = {0, 0, 0, 0, textWidth(line), kFontHeight, kMargin, height - kMargin - kFontHeight};
-  int inSight = 1;
+  int inSight = 0;
   for (int k = 0; k < count; ++k) {
     LabelBox& box = boxes[inSight];
     double z = 0;
@@ -93,7 +80,38 @@ void drawWords(bool hint, int width, int height) {
     box.height = kFontHeight;
     shown[inSight++] = &labels[k];
   }
+  return inSight;
+}
+
+}  // namespace
+
+void drawGrid(Camera view, double aspect) {
+  const double halfHeight = halfHeightSeen(view), halfWidth = halfHeight * aspect;
+  const double step = gridStepOf(view, aspect);
+  gridLines(true, view.cx, halfWidth, view.cy, halfHeight, step);
+  gridLines(false, view.cy, halfHeight, view.cx, halfWidth, step);
+  char words[48];
+  std::snprintf(words, sizeof words, "korak %g", step);
+  text(words, kMargin, kMargin + kFontDescent, false);
+}
+
+void drawWords(bool hint, int grabbed, bool keepSides, int width, int height) {
+  // The side of its point each name had in the last frame, by the name's id (-1: not shown).
+  static int lastSides[kMaxLabels];
+  // The result line, in the top-left corner, keeps its place.
+  char line[160];
+  resultLine(gTask, hint, line, sizeof line);
+  LabelBox boxes[1 + kMaxLabels];
+  boxes[0] = {0, 0, 0, 0, textWidth(line), kFontHeight, kMargin, height - kMargin - kFontHeight};
+  // Names: boxes placed beside the points in sight.
+  Label labels[kMaxLabels];
+  const Label* shown[1 + kMaxLabels] = {};
+  const int count = taskLabels(gTask, labels, grabbed);
+  const int inSight = 1 + boxesInSight(labels, count, width, height, boxes + 1, shown + 1);
+  for (int k = 1; k < inSight; ++k) boxes[k].side = keepSides ? lastSides[shown[k]->id] : -1;
   placeLabels(boxes, 1, inSight, kLabelGap, width, height);
+  std::fill(lastSides, lastSides + kMaxLabels, -1);
+  for (int k = 1; k < inSight; ++k) lastSides[shown[k]->id] = boxes[k].side;
   for (int k = 0; k < inSight; ++k) {
     text(k == 0 ? line : shown[k]->text, boxes[k].left, boxes[k].bottom + kFontDescent,
          k > 0 && shown[k]->ofPolygon);

@@ -7,9 +7,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/drag.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
 
@@ -28,10 +31,22 @@ Camera gFirstView;
 Camera gView;
 int gWidth = kWindowWidth;
 int gHeight = kWindowHeight;
-// The names and the result line (l), the grid (g), and whether the first view asks for f.
+// The names and the result line (l), and the grid (g).
 bool gShowWords = true;
 bool gShowGrid = false;
-bool gHint = false;
+
+// A task as the window changes it: T1's vertices, then T2's.
+struct Vertices {
+  Point v[6];
+};
+// Who solves a task the window makes; the vertex taken (0..5, -1 for none) and the task before
+// it was taken; the tasks before each drop, the last on top; whether the names keep their sides.
+TaskChanged gTaskChanged = nullptr;
+int gGrabbed = -1;
+Vertices gBeforeGrab;
+std::vector<Vertices> gEarlierTasks;
+bool gKeepSides = false;
+int gCursor = GLUT_CURSOR_INHERIT;
 
 void drawCircle(Circle circle) {
   setColor(circle.color);
@@ -95,13 +110,88 @@ void applyView() {
   glutPostRedisplay();
 }
 
+bool sameView(Camera a, Camera b) {
+  return a.cx == b.cx && a.cy == b.cy && a.distance == b.distance;
+}
+
+double aspect() {
+  return double(gWidth) / double(gHeight);
+}
+
+// Whether to ask for f: the view in force shows the task poorly, and f would show it otherwise
+// (a task at one point is small in every view).
+bool asksForF() {
+  Point lo, hi;
+  return drawnBox(&lo, &hi) && showsPoorly(gView, aspect(), lo, hi) &&
+         !sameView(gView, fitting(lo, hi, aspect()));
+}
+
+Vertices shownTask() {
+  Vertices task;
+  std::copy(gTask.t1, gTask.t1 + 3, task.v);
+  std::copy(gTask.t2, gTask.t2 + 3, task.v + 3);
+  return task;
+}
+
+// Whether two tasks have the same coordinates, to the bit (a negative zero differs).
+bool sameTask(const Vertices& a, const Vertices& b) {
+  for (int k = 0; k < 6; ++k) {
+    if (std::memcmp(&a.v[k].x, &b.v[k].x, sizeof(float)) != 0 ||
+        std::memcmp(&a.v[k].y, &b.v[k].y, sizeof(float)) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The triangle vertex whose mark is within reach of GLUT's pixel (x, y), or -1.
+int vertexUnder(int x, int y) {
+  const Vertices task = shownTask();
+  double wx[6], wy[6];
+  for (int k = 0; k < 6; ++k) {
+    const Vec at = windowPointOf(gView, gWidth, gHeight, widen(task.v[k]));
+    wx[k] = at.x;
+    wy[k] = at.y;
+  }
+  return nearestWithin(wx, wy, 6, x + 0.5, gHeight - y - 0.5, kGrabRadius);
+}
+
+// Drops the vertex taken; a task that differs from the one before is the new task, told to the
+// console, and the one before can be taken back.
+void drop() {
+  if (gGrabbed < 0) return;
+  gGrabbed = -1;
+  const Vertices task = shownTask();
+  if (!sameTask(task, gBeforeGrab)) {
+    gEarlierTasks.push_back(gBeforeGrab);
+    gTaskChanged(task.v, task.v + 3, true);
+  }
+  glutPostRedisplay();
+}
+
+// The task before the last drop comes back, and is told to the console.
+void takeBack() {
+  if (gGrabbed >= 0 || gEarlierTasks.empty()) return;
+  const Vertices task = gEarlierTasks.back();
+  gEarlierTasks.pop_back();
+  gTaskChanged(task.v, task.v + 3, true);
+}
+
+// Over a vertex that can be taken, the cursor is a hand.
+void onPassiveMotion(int x, int y) {
+  const int cursor =
+      gTaskChanged != nullptr && vertexUnder(x, y) >= 0 ? GLUT_CURSOR_INFO : GLUT_CURSOR_INHERIT;
+  if (cursor != gCursor) glutSetCursor(gCursor = cursor);
+}
+
 // Esc and q close the window; f fits the whole task, + and - zoom, r returns to the start;
-// l shows or hides the words, g the grid.
+// l shows or hides the words, g the grid; u takes the last drag back.
 void onKey(unsigned char key, int, int) {
   Point lo, hi;
   switch (key) {
     case 27:
     case 'q':
+      drop();
       std::exit(0);
     case 'f':
       if (drawnBox(&lo, &hi)) gView = fitting(lo, hi, double(gWidth) / double(gHeight));
@@ -122,9 +212,13 @@ void onKey(unsigned char key, int, int) {
     case 'g':
       gShowGrid = !gShowGrid;
       break;
+    case 'u':
+      takeBack();
+      break;
     default:
       return;
   }
+  gKeepSides = false;  // after a key the names are placed afresh
   applyView();
 }
 
@@ -133,6 +227,7 @@ void onSpecialKey(int key, int, int) {
   const float right = key == GLUT_KEY_RIGHT ? kPanStep : key == GLUT_KEY_LEFT ? -kPanStep : 0;
   const float up = key == GLUT_KEY_UP ? kPanStep : key == GLUT_KEY_DOWN ? -kPanStep : 0;
   if (right == 0 && up == 0) return;
+  gKeepSides = false;
   gView = panned(gView, right, up);
   applyView();
 }
@@ -160,24 +255,62 @@ void watchWindow(int) {
 void onReshape(int width, int height) {
   gWidth = width;
   gHeight = height == 0 ? 1 : height;
+  gKeepSides = false;
   setProjection();
 }
 
 void onDisplay() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
-  if (gShowGrid) drawGrid(gView, double(gWidth) / double(gHeight));
+  if (gShowGrid) drawGrid(gView, aspect());
   for (const Circle& circle : gCircles) drawCircle(circle);
   for (const Line& line : gLines) drawLine(line);
   for (const Segment& segment : gSegments) drawSegment(segment);
   for (const Point& point : gPoints) drawPoint(point);
   glPopMatrix();
-  if (gShowWords) drawWords(gHint, gWidth, gHeight);
+  if (gShowWords) drawWords(asksForF(), gGrabbed, gKeepSides, gWidth, gHeight);
   glFlush();
   glutSwapBuffers();
 }
 
-void runViewer(int argc, char** argv) {
+void onMouse(int button, int state, int x, int y) {
+  if (button != GLUT_LEFT_BUTTON || gTaskChanged == nullptr) return;
+  if (state == GLUT_UP) {
+    drop();
+  } else if (gGrabbed < 0) {
+    grabVertex(vertexUnder(x, y));
+  }
+}
+
+void grabVertex(int k) {
+  gGrabbed = k;
+  gBeforeGrab = shownTask();
+  gKeepSides = true;
+  glutPostRedisplay();
+}
+
+void onMotion(int x, int y) {
+  if (gGrabbed < 0) return;
+  const Vec at = planePointAt(gView, gWidth, gHeight, {x + 0.5, gHeight - y - 0.5});
+  if (!std::isfinite(at.x) || !std::isfinite(at.y)) return;
+  const double step = dragStep(gView, aspect(), gShowGrid);
+  const Point moved = makePoint(snapped(at.x, step), snapped(at.y, step));
+  Vertices task = shownTask();
+  Point& vertex = task.v[gGrabbed];
+  if (samePlace(moved, vertex)) return;
+  vertex.x = moved.x;
+  vertex.y = moved.y;
+  gTaskChanged(task.v, task.v + 3, false);
+  gKeepSides = true;
+  glutPostRedisplay();
+}
+
+void waitForFrame() {
+  glFinish();
+  XSync(glXGetCurrentDisplay(), False);
+}
+
+void openViewer(int argc, char** argv, TaskChanged taskChanged) {
   // On Windows the GLUT header routes these two calls through its exit-aware entry points.
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -186,13 +319,13 @@ void runViewer(int argc, char** argv) {
   glutCreateWindow(kWindowTitle);
   glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
   std::fprintf(stderr,
-               "Prozor: f - ceo zadatak, + i - uvecanje i umanjenje, strelice - pomeranje, "
-               "r - pocetni prikaz, l - imena i opis, g - mreza, q ili Esc - zatvaranje.\n");
+               "Prozor: levi taster misa - prevlacenje temena trougla, u - zadatak pre "
+               "poslednjeg prevlacenja, f - ceo zadatak, + i - uvecanje i umanjenje, strelice - "
+               "pomeranje, r - pocetni prikaz, l - imena i opis, g - mreza, q ili Esc - "
+               "zatvaranje.\n");
 
+  gTaskChanged = taskChanged;
   gFirstView = gView = firstView(gMinCorner, gMaxCorner);
-  Point lo, hi;
-  gHint =
-      drawnBox(&lo, &hi) && showsPoorly(gFirstView, double(kWindowWidth) / kWindowHeight, lo, hi);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(30.0, 1.0, 1.0, 20.0);
@@ -205,7 +338,14 @@ void runViewer(int argc, char** argv) {
   glutReshapeFunc(onReshape);
   glutKeyboardFunc(onKey);
   glutSpecialFunc(onSpecialKey);
+  glutMouseFunc(onMouse);
+  glutMotionFunc(onMotion);
+  glutPassiveMotionFunc(onPassiveMotion);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
+}
+
+void runViewer(int argc, char** argv, TaskChanged taskChanged) {
+  openViewer(argc, argv, taskChanged);
   glutMainLoop();
   std::exit(0);  // the main loop ends the process itself; this is never reached
 }
