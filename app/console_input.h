@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
+#include <string>
 
 #include "geometry/geometry.h"
 
@@ -27,9 +29,13 @@ struct Answer {
 // "1, 2", "(1, 2)" and "(1,2)" are the same point.
 Answer parseAnswer(const char* line, int room);
 
+// Where the terminal dialogue takes its answers: shows the prompt and reads the next line;
+// false at the end of input.
+using LineSource = std::function<bool(const char* prompt, std::string* line)>;
+
 // The dialogue at a terminal: each answer a line, x and y (or several pairs); a line that
-// cannot be taken is explained on err and its prompt repeated. Prompts and the blank line go
-// to out as in readTriangles; a prompt that a pair typed earlier answers shows that pair. False
-// when the input ends before all six vertices.
-bool readTrianglesAtTerminal(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3],
-                             Point t2[3]);
+// cannot be taken is explained on err and its prompt repeated. The blank line goes to out as in
+// readTriangles; a prompt that a pair typed earlier answers is shown on out with that pair.
+// False when the input ends before all six vertices.
+bool readTrianglesAtTerminal(const LineSource& nextLine, std::FILE* out, std::FILE* err,
+                             Point t1[3], Point t2[3]);

@@ -3,16 +3,37 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/console_input.h"
 #include "app/report.h"
+#include "app/terminal_lines.h"
 #include "viewer/viewer.h"
 
 int main(int argc, char** argv) {
+  const char* refused = nullptr;
+  switch (readCommandLine(argc, argv, &refused)) {
+    case Invocation::kHelp:
+      printHelp(stdout);
+      return 0;
+    case Invocation::kRefused:
+      std::fprintf(stderr, "Neispravan argument: %s\n", refused);
+      printUsage(stderr);
+      return 2;
+    case Invocation::kRun:
+      break;
+  }
   Point t1[3];
   Point t2[3];
-  // At a terminal each answer is a line of its own; piped input is read as it comes.
-  if (isatty(fileno(stdin))) {
-    if (!readTrianglesAtTerminal(stdin, stdout, stderr, t1, t2)) return 1;
+  // At a terminal each answer is a line of its own; piped input is read as it comes, unbuffered,
+  // so that what is left unread stays in the pipe, where the reading can see it.
+  const bool atTerminal = isatty(fileno(stdin));
+  if (!atTerminal) std::setvbuf(stdin, nullptr, _IONBF, 0);
+  if (atTerminal) {
+    TerminalLines lines(historyFileInHome());
+    const LineSource typed = [&lines](const char* prompt, std::string* line) {
+      return lines.next(prompt, line);
+    };
+    if (!readTrianglesAtTerminal(typed, stdout, stderr, t1, t2)) return 1;
   } else if (!readTriangles(stdin, stdout, stderr, t1, t2)) {
     // A result from coordinates that were not read is no result: it is printed as always,
     // for those who read it, but the task is not shown and the run fails.

@@ -8,8 +8,10 @@ import math
 import os
 import pty
 import select
+import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -299,9 +301,14 @@ class Presek(unittest.TestCase):
     def test_terminal_dialogue(self):
         # Typed at a terminal: a point typed three ways, refused answers explained and asked
         # again, several pairs on a line answering several prompts, each shown answered; the
-        # window then opens. Input that ends early ends the program with status 1. (What a
-        # program writes just before it ends may not reach a terminal reader, so the texts are
-        # read while the window is open.)
+        # window then opens. Input that ends early ends the program with status 1. An answer is
+        # edited with the arrows, and the up arrow brings back the answers of earlier runs, kept
+        # in the home folder. (What a program writes just before it ends may not reach a
+        # terminal reader, so the texts are read while the window is open.)
+        home = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, home)
+        env = {**os.environ, "HOME": home, "TERM": "xterm"}
+        up, left = "\x1b[A", "\x1b[D"
         dialogues = [  # what, lines typed, texts the terminal shows, status
             ("a decimal comma, then every vertex",
              ["1,5 1\n", "0 0 (4, 0) 0, 4\n", "(1,1)\n", "5 1 1 5 7 7\n", "5 1 1 5\n"],
@@ -312,20 +319,25 @@ class Presek(unittest.TestCase):
               "uneto je temena: 3, a preostalo je jos 2. Unesite najvise 2.",
               "T[2]=( 1.000 , 1.000 )"], 0),
             ("input ends after one vertex", ["0 0\n", "\x04"], [], 1),
+            ("an answer edited: 15, the left arrow, a blank", ["0 0 4 0 0 4 1 1 5 1\n",
+             "15" + left + " \n"], ["T[2]=( 1.000 , 1.000 )"], 0),
+            ("the last run's answers brought back", [up * 2 + "\n", up * 2 + "\n"],
+             ["Uneti koordinate 2. temena (T2): 5 1\r\n", "T[2]=( 1.000 , 1.000 )"], 0),
         ]
         for what, lines, texts, status in dialogues:
             with self.subTest(what):
                 fd, terminal = pty.openpty()
                 run = subprocess.Popen([PROGRAM], stdin=terminal, stdout=terminal,
-                                       stderr=terminal)
+                                       stderr=terminal, env=env)
                 shown = read_until(fd, "(T1): ")
                 for line in lines:  # typed as a person types: once the program waits
                     os.write(fd, line.encode())
                     shown += read_until(fd, quiet=0.5)
                 if status == 0:
-                    shown += read_until(fd, "T[2]=( 1.000 , 1.000 )")
-                    xdotool("search", "--sync", "--name", TITLE, "windowfocus", "--sync",
-                            "key", "q")
+                    if "T[2]=( 1.000 , 1.000 )" not in shown:
+                        shown += read_until(fd, "T[2]=( 1.000 , 1.000 )")
+                    xdotool("search", "--sync", "--onlyvisible", "--name", TITLE,
+                            "windowfocus", "--sync", "key", "q")
                 for text in texts:
                     self.assertIn(text, shown)
                 self.assertEqual(run.wait(LIMIT), status)
@@ -335,18 +347,29 @@ class Presek(unittest.TestCase):
     def test_without_a_window(self):
         # Piped input that cannot be read: the results are printed as always, each unread
         # vertex is explained, and the run fails with status 2 before any window opens.
-        # Without a display: everything is printed, then the window cannot open.
+        # Without a display: everything is printed, then the window cannot open; the lines a
+        # student typed at a terminal replay, and a seventh pair is named. Help, and a word on
+        # the command line that is not for GLUT, open no window either.
         no_display = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
-        for answers, env, results, why, status in [
+        prompted = lambda results: PROMPTS + "\n" + results
+        for args, answers, env, stdout, why, status in [
                 # T2's last vertex is (1, 0): its y is not read.
-                (TYPICAL_INPUT[:-4] + "1,5 2\n", None, counts(3, 0, 1) + FOUR_CORNERS,
-                 "decimalni zarez", 2),
-                ("", None, counts(0, 0, 0), "ulaz je zavrsen", 2),
-                (TYPICAL_INPUT, no_display, TYPICAL, "failed to open display", 1)]:
-            with self.subTest(answers):
-                done = subprocess.run([PROGRAM], input=answers, env=env, capture_output=True,
-                                      text=True, timeout=LIMIT)
-                self.assertEqual(done.stdout, PROMPTS + "\n" + results)
+                ([], TYPICAL_INPUT[:-4] + "1,5 2\n", None,
+                 prompted(counts(3, 0, 1) + FOUR_CORNERS), '"1,5" - ako je zarez decimalni', 2),
+                ([], "", None, prompted(counts(0, 0, 0)), "ulaz je zavrsen", 2),
+                ([], TYPICAL_INPUT, no_display, prompted(TYPICAL), "failed to open display", 1),
+                ([], "(0,0)\n4, 0\n0 4\n1 1\n5 1\n1 5\n7 7\n", no_display, prompted(TYPICAL),
+                 'ulaz se nastavlja posle sestog temena ("7")', 1),
+                (["-h"], "", None, None, "", 0),
+                (["-geometry", "600x500", "--pomoc"], "", None, "", "Upotreba: presek", 2)]:
+            with self.subTest(args + [answers]):
+                done = subprocess.run([PROGRAM, *args], input=answers, env=env,
+                                      capture_output=True, text=True, timeout=LIMIT)
+                if stdout is None:  # the help
+                    self.assertTrue(done.stdout.startswith("presek - presek dva trougla") and
+                                    "Upotreba: presek" in done.stdout and not done.stderr)
+                else:
+                    self.assertEqual(done.stdout, stdout)
                 self.assertIn(why, done.stderr)
                 self.assertEqual(done.returncode, status)
                 self.assertEqual(xdotool("search", "--name", TITLE), [])

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need (only those missing),
-# then configures the build in build/.
+# Installs the Debian packages that are missing, then configures the build in build/:
+#   bash scripts/setup.sh run    what building and running the program needs
+#   bash scripts/setup.sh test   that, and what the tests, benchmarks and fuzzing need
 set -euo pipefail
 cd "$(dirname "$0")/.."
+purpose=${1:-test}
 
 packages=(
-  g++ make cmake clang libclang-rt-14-dev        # compilers, sanitizers, libFuzzer
-  libgtest-dev libbenchmark-dev                  # tests and benchmarks
+  g++ make cmake                                 # compiler and build
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
   libx11-dev                                     # the window's X connection
-  xvfb xdotool imagemagick python3               # the window tests on a virtual screen
-  pmccabe                                        # complexity, and the split of scripts/instructions.sh
-  libboost-dev libcgal-dev                       # the libraries the tests compare with
+  libedit-dev                                    # line editing and history at a terminal
 )
+if [ "$purpose" = test ]; then
+  packages+=(
+    clang libclang-rt-14-dev                     # sanitizers, libFuzzer
+    libgtest-dev libbenchmark-dev                # tests and benchmarks
+    xvfb xdotool imagemagick tesseract-ocr       # the window tests on a virtual screen
+    python3                                      # the window and terminal tests
+    pmccabe                                      # complexity, and the split of scripts/instructions.sh
+    libboost-dev libcgal-dev                     # the libraries the tests compare with
+  )
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
@@ -23,4 +32,12 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+# The program alone needs none of the test libraries; a build folder set up for the tests keeps
+# them.
+if [ "$purpose" = test ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRESEK_TESTS=ON > /dev/null
+elif [ -f build/CMakeCache.txt ]; then
+  cmake -S . -B build > /dev/null
+else
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPRESEK_TESTS=OFF > /dev/null
+fi

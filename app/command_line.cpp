@@ -1,0 +1,69 @@
+#include "app/command_line.h"
+
+#include <cstring>
+
+namespace {
+
+// GLUT's own options, and whether each takes a value.
+struct GlutOption {
+  const char* name;
+  bool takesValue;
+};
+constexpr GlutOption kGlutOptions[] = {
+    {"-display", true}, {"-geometry", true}, {"-direct", false}, {"-indirect", false},
+    {"-iconic", false}, {"-gldebug", false}, {"-sync", false}};
+
+const GlutOption* glutOption(const char* word) {
+  for (const GlutOption& option : kGlutOptions) {
+    if (std::strcmp(word, option.name) == 0) return &option;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Invocation readCommandLine(int argc, char** argv, const char** refused) {
+  for (int k = 1; k < argc; ++k) {
+    if (std::strcmp(argv[k], "-h") == 0 || std::strcmp(argv[k], "--help") == 0) {
+      return Invocation::kHelp;
+    }
+    const GlutOption* option = glutOption(argv[k]);
+    if (option == nullptr || (option->takesValue && ++k == argc)) {
+      *refused = argv[option == nullptr ? k : k - 1];
+      return Invocation::kRefused;
+    }
+  }
+  return Invocation::kRun;
+}
+
+void printHelp(std::FILE* out) {
+  std::fputs(
+      "presek - presek dva trougla u ravni\n"
+      "\n"
+      "Program pita za temena trouglova T1 i T2, nalazi konveksni poligon u kome se seku i\n"
+      "kaze kako su nadjena njegova temena: n preseka stranica, p temena trougla T1 u T2 i\n"
+      "q temena trougla T2 u T1. Zatim ispisuje temena poligona redom po obodu i prikazuje\n"
+      "zadatak u prozoru.\n"
+      "\n"
+      "Tacka se unosi kao x i y, sa decimalnom tackom: 1.5 -2, ili 1.5, -2, ili (1.5,-2),\n"
+      "ili (1.5, -2). U jednom redu moze biti i vise tacaka.\n"
+      "\n"
+      "Zadatak moze da se posalje i kroz cev: echo 0 0 4 0 0 4 1 1 5 1 1 5 | presek\n"
+      "Ako ulaz ne moze da se procita, rezultat se ispisuje, prozor se ne otvara, a program\n"
+      "se zavrsava sa statusom 2.\n"
+      "\n"
+      "U prozoru: levim tasterom misa prevlaci se teme trougla (zadatak se resava ponovo, a\n"
+      "kad se teme spusti, novi zadatak se ispisuje); u - zadatak pre poslednjeg prevlacenja;\n"
+      "f - ceo zadatak; + i - - uvecanje i umanjenje; strelice - pomeranje; r - pocetni\n"
+      "prikaz; l - imena i opis; g - mreza; q ili Esc - zatvaranje.\n"
+      "\n",
+      out);
+  printUsage(out);
+}
+
+void printUsage(std::FILE* out) {
+  std::fputs(
+      "Upotreba: presek [-h | --help] [opcije za GLUT: -display EKRAN, -geometry SxV+X+Y, "
+      "-iconic, -direct, -indirect, -gldebug, -sync]\n",
+      out);
+}
