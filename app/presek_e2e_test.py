@@ -184,16 +184,20 @@ class Presek(unittest.TestCase):
                 self.assertEqual(run.after("l").data, shot.data)
                 if what == "typical":  # the three pictures were checked by eye
                     self.assertEqual(shot.data, Shot.of(f"{SOURCE}/docs/window.png").data)
+                    # The words stand on backings: the sides that cross them are cut there.
+                    self.assertTrue(any(plain.data[i:i + 3] == bytes(BLACK) and
+                                        shot.data[i:i + 3] == bytes(BACKGROUND)
+                                        for i in range(0, 30 * shot.width * 3, 3)))
                     self.assertEqual(plain.data, Shot.of(
                         f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
                     self.assertEqual(run.after("g").data,
                                      Shot.of(f"{SOURCE}/docs/window_grid.png").data)
-                # The result line: in the top-left corner, at least 8 pixels from the edges;
-                # its words end where a wide gap follows.
+                # The result line: in the top-left corner, its text 8 pixels and its backing at
+                # least 6 from the edges; its words end where a wide gap follows.
                 xs = sorted({x for x in range(shot.width) for y in range(30) if words(x, y)})
                 ends = [a for a, b in zip(xs, xs[1:] + [9999]) if b - a > 20]
-                self.assertTrue(xs and xs[0] >= 8 and not any(
-                    words(x, y) for x in range(ends[0]) for y in range(8)))
+                self.assertTrue(xs and xs[0] >= 6 and not any(
+                    words(x, y) for x in range(ends[0]) for y in range(6)))
                 result_lines[what] = ends[0]
                 # Closed by its key, or destroyed by another client: the run ends well.
                 if what in ("typical", "empty, large"):
@@ -282,6 +286,32 @@ class Presek(unittest.TestCase):
         right_end = lambda shot: max(x for y in range(30) for x in range(shot.width)
                                      if shot.at(x, y) != BACKGROUND)
         self.assertLess(right_end(run.after("f")), right_end(first) - 100)
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def test_grid_numbers_read_back(self):
+        # With g each grid line carries its coordinate, along the bottom and the left edge, in
+        # the step's decimals: read back from the window by OCR (tesseract), at a step of 1 and,
+        # fitted and three steps closer, of 0.5.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
+        height = run.shot().height
+
+        def read(geometry, psm, scale):
+            frame = subprocess.run(["import", "-window", run.window, "ppm:-"],
+                                   capture_output=True, timeout=LIMIT).stdout
+            png = subprocess.run(["convert", "ppm:-", "-crop", geometry, "+repage", "-scale",
+                                  scale, "png:-"], input=frame, capture_output=True,
+                                 timeout=LIMIT).stdout
+            return subprocess.run(["tesseract", "stdin", "stdout", "--psm", psm, "-c",
+                                   "tessedit_char_whitelist=0123456789.-"], input=png,
+                                  capture_output=True, timeout=LIMIT).stdout.decode().split()
+
+        for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "4 3 2 1"),
+                                       (["f"] + ["plus"] * 3, "1 1.5 2 2.5 3 3.5 4",
+                                        "3.5 3 2.5 2 1.5")]:
+            run.press(*keys)
+            self.assertEqual(read(f"940x30+84+{height - 30}", "7", "200%"), along_x.split())
+            self.assertEqual(read(f"40x{height - 70}+0+40", "6", "300%"), along_y.split())
         run.press("q")
         self.assertEqual(run.status(), 0)
 

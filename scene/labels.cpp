@@ -1,5 +1,6 @@
 #include "scene/labels.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -69,14 +70,24 @@ void besidePoint(LabelBox* box, int side, double gap) {
   box->side = side;
 }
 
+bool inWindow(const LabelBox& box, double width, double height) {
+  return box.left >= 0 && box.bottom >= 0 && box.left + box.width <= width &&
+         box.bottom + box.height <= height;
+}
+
 // Whether boxes[k], put on the given side, lies in the window and off boxes[0..k).
 bool clearOn(LabelBox boxes[], int k, int side, double gap, double width, double height) {
   LabelBox& box = boxes[k];
   besidePoint(&box, side, gap);
-  bool clear = box.left >= 0 && box.bottom >= 0 && box.left + box.width <= width &&
-               box.bottom + box.height <= height;
+  bool clear = inWindow(box, width, height);
   for (int j = 0; j < k; ++j) clear &= !overlaps(box, boxes[j]);
   return clear;
+}
+
+// The box moved the least that brings it into the window (where the window can hold it).
+void intoWindow(LabelBox* box, double width, double height) {
+  box->left = std::max(0.0, std::min(box->left, width - box->width));
+  box->bottom = std::max(0.0, std::min(box->bottom, height - box->height));
 }
 
 }  // namespace
@@ -122,12 +133,23 @@ void placeLabels(LabelBox boxes[], int placed, int count, double gap, double wid
     const int kept = box.side;
     if (kept >= 0 && kept < 8 && clearOn(boxes, k, kept, gap, width, height)) continue;
     const int away = (int(std::lround(std::atan2(box.awayY, box.awayX) / turn)) + 8) % 8;
+    // Around the point, then one and two text heights farther out.
+    int inside = -1;  // the first side in the window, should every side cover a box
     bool clear = false;
-    for (int tried = 0; tried < 8 && !clear; ++tried) {
-      // Away first, then alternately a step either side of it.
-      const int side = away + ((tried + 1) / 2) * (tried % 2 ? 1 : -1);
-      clear = clearOn(boxes, k, (side + 8) % 8, gap, width, height);
+    for (int ring = 0; ring < 3 && !clear; ++ring) {
+      const double off = gap + ring * box.height;
+      for (int tried = 0; tried < 8 && !clear; ++tried) {
+        // Away first, then alternately a step either side of it.
+        const int side = (away + ((tried + 1) / 2) * (tried % 2 ? 1 : -1) + 8) % 8;
+        clear = clearOn(boxes, k, side, off, width, height);
+        if (ring == 0 && inside < 0 && inWindow(box, width, height)) inside = side;
+      }
     }
-    if (!clear) besidePoint(&box, away, gap);
+    if (clear) continue;
+    besidePoint(&box, inside < 0 ? away : inside, gap);
+    // A point in the window keeps its name in it.
+    if (box.x >= 0 && box.x <= width && box.y >= 0 && box.y <= height) {
+      intoWindow(&box, width, height);
+    }
   }
 }

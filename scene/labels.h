@@ -38,6 +38,8 @@ struct LabelBox {
 // Places boxes[placed..count) beside their points, gap pixels off, within a window of the given
 // size: on the side it is to keep where that lies in the window and covers no box placed before
 // (boxes[0..placed) are placed already); else away from its figures where that does; otherwise
-// in the first of the other seven directions around the point that does (or away, where none
-// does). The sides are numbered counter-clockwise from the right, half a right angle apart.
+// in the first of the other seven directions around the point that does, or, where none does,
+// one or two text heights farther out; failing that on the first side in the window, and a point
+// in the window never has its name outside it. The
+// sides are numbered counter-clockwise from the right, half a right angle apart.
 void placeLabels(LabelBox boxes[], int placed, int count, double gap, double width, double height);

@@ -96,4 +96,15 @@ TEST(PlaceLabels, BesideThePointAndApart) {
   }
 }
 
+// Near the top edge, under the result line, every side close to the point is taken: the name
+// stands farther out, in the window and off the line.
+TEST(PlaceLabels, FartherOutWhereTheSidesAroundAreTaken) {
+  LabelBox boxes[] = {{0, 0, 0, 0, 404, 18, 8, 674}, {372, 688, 0, 1, 38, 18, 0, 0}};
+  placeLabels(boxes, 1, 2, 6, 1024, 700);
+  const LabelBox& name = boxes[1];
+  EXPECT_TRUE(name.left >= 0 && name.bottom >= 0 && name.left + 38 <= 1024 &&
+              name.bottom + 18 <= 700);
+  EXPECT_TRUE(name.bottom + 18 <= 674 || name.left >= 412) << name.left << " " << name.bottom;
+}
+
 }  // namespace

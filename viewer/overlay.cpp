@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "scene/labels.h"
 
@@ -20,6 +21,8 @@ constexpr double kMargin = 8;    // pixels between the text and the window's edg
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
 constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
 constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
+constexpr float kBackground[] = {0.9f, 0.9f, 0.8f};  // the window's clear colour
+constexpr double kBackingPad = 2;                    // pixels of backing around a text
 constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
 constexpr float kAxisGrey[] = {0.6f, 0.6f, 0.52f};
 
@@ -27,33 +30,81 @@ double textWidth(const char* words) {
   return glutBitmapLength(kFont, reinterpret_cast<const unsigned char*>(words));
 }
 
-// Text in black or dark red, its baseline starting at pixel (x, y).
-void text(const char* words, double x, double y, bool red) {
+// A box of the background's colour under a text whose box (pixels) starts at left, bottom, so
+// that no line of the drawing runs through its letters.
+void backing(double left, double bottom, double width) {
+  GLint mode = 0;
+  GLint viewport[4];
+  glGetIntegerv(GL_MATRIX_MODE, &mode);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  gluOrtho2D(0, viewport[2], 0, viewport[3]);
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glColor3fv(kBackground);
+  const double x = std::round(left), y = std::round(bottom);
+  glRectd(x - kBackingPad, y - kBackingPad, x + width + kBackingPad, y + kFontHeight + kBackingPad);
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GLenum(mode));
+}
+
+// Text in black or dark red whose box (pixels) starts at left, bottom: its baseline stands the
+// descent above the bottom.
+void text(const char* words, double left, double bottom, bool red) {
   if (red) {
     glColor3fv(kPolygonRed);
   } else {
     glColor3f(0, 0, 0);
   }
-  glWindowPos2d(std::round(x), std::round(y));
+  glWindowPos2d(std::round(left), std::round(bottom) + kFontDescent);
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(words));
 }
 
-// Lines of the grid across the view along one axis: x = k step (vertical) or y = k step. They
-// are counted rather than stepped through: far from the origin k + 1 can equal k.
-void gridLines(bool vertical, double centre, double half, double otherCentre, double otherHalf,
-               double step) {
+// Black text on its backing.
+void backedText(const char* words, double left, double bottom) {
+  backing(left, bottom, textWidth(words));
+  text(words, left, bottom, false);
+}
+
+// Where the grid's lines along one axis stand: at[0..count) = k step for the whole k from the
+// view's lower edge to its upper one. They are counted rather than stepped through: far from
+// the origin k + 1 can equal k.
+int gridPlaces(double centre, double half, double step, double at[kMaxGridLines]) {
   const double first = std::ceil((centre - half) / step);
-  for (int line = 0; line < kMaxGridLines && (first + line) * step <= centre + half; ++line) {
-    const double k = first + line;
-    glColor3fv(k == 0 ? kAxisGrey : kGridGrey);
-    const double at = k * step;
+  int count = 0;
+  while (count < kMaxGridLines && (first + count) * step <= centre + half) {
+    at[count] = (first + count) * step;
+    ++count;
+  }
+  return count;
+}
+
+// The number of a grid line in the step's decimals: 0.5, 1, 1.5 for a step of 0.5.
+void gridNumber(double value, double step, char out[48]) {
+  const int decimals = std::max(0, int(std::ceil(-std::log10(step) - 1e-9)));
+  std::snprintf(out, 48, "%.*f", decimals, value + 0.0);
+  if (std::strchr(out, '.') == nullptr) return;
+  char* end = out + std::strlen(out);
+  while (end[-1] == '0') *--end = '\0';
+  if (end[-1] == '.') end[-1] = '\0';
+}
+
+// Lines of the grid across the view along one axis: x = at[k] (vertical) or y = at[k].
+void gridLines(bool vertical, const double at[], int count, double otherCentre, double otherHalf) {
+  for (int k = 0; k < count; ++k) {
+    glColor3fv(at[k] == 0 ? kAxisGrey : kGridGrey);
     glBegin(GL_LINES);
     if (vertical) {
-      glVertex2d(at, otherCentre - otherHalf);
-      glVertex2d(at, otherCentre + otherHalf);
+      glVertex2d(at[k], otherCentre - otherHalf);
+      glVertex2d(at[k], otherCentre + otherHalf);
     } else {
-      glVertex2d(otherCentre - otherHalf, at);
-      glVertex2d(otherCentre + otherHalf, at);
+      glVertex2d(otherCentre - otherHalf, at[k]);
+      glVertex2d(otherCentre + otherHalf, at[k]);
     }
     glEnd();
   }
@@ -88,11 +139,46 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
 void drawGrid(Camera view, double aspect) {
   const double halfHeight = halfHeightSeen(view), halfWidth = halfHeight * aspect;
   const double step = gridStepOf(view, aspect);
-  gridLines(true, view.cx, halfWidth, view.cy, halfHeight, step);
-  gridLines(false, view.cy, halfHeight, view.cx, halfWidth, step);
+  double at[kMaxGridLines];
+  gridLines(true, at, gridPlaces(view.cx, halfWidth, step, at), view.cy, halfHeight);
+  gridLines(false, at, gridPlaces(view.cy, halfHeight, step, at), view.cx, halfWidth);
+}
+
+void drawGridWords(Camera view, int width, int height) {
+  const double aspect = double(width) / height, halfHeight = halfHeightSeen(view);
+  const double step = gridStepOf(view, aspect);
   char words[48];
   std::snprintf(words, sizeof words, "korak %g", step);
-  text(words, kMargin, kMargin + kFontDescent, false);
+  backedText(words, kMargin, kMargin);
+  // The lines' numbers: x along the bottom edge, right of each line, after the step; y along
+  // the left edge, above each line, between the bottom row and the result line. A number that
+  // would touch the one before is left out.
+  double at[kMaxGridLines];
+  double free = kMargin + textWidth(words) + 3 * kMargin;
+  for (int k = 0, count = gridPlaces(view.cx, halfHeight * aspect, step, at); k < count; ++k) {
+    gridNumber(at[k], step, words);
+    const double left = windowPointOf(view, width, height, {at[k], view.cy}).x + 3;
+    if (left < free || left + textWidth(words) > width - kMargin) continue;
+    backedText(words, left, kMargin);
+    free = left + textWidth(words) + kMargin;
+  }
+  free = 2 * kMargin + kFontHeight;
+  const double top = height - 2 * kMargin - kFontHeight;  // below the result line
+  for (int k = 0, count = gridPlaces(view.cy, halfHeight, step, at); k < count; ++k) {
+    gridNumber(at[k], step, words);
+    const double bottom = windowPointOf(view, width, height, {view.cx, at[k]}).y + 3;
+    if (bottom < free || bottom + kFontHeight > top) continue;
+    backedText(words, kMargin, bottom);
+    free = bottom + kFontHeight + kMargin;
+  }
+  // The axes through the origin, where the view shows them.
+  const Vec origin = windowPointOf(view, width, height, {0, 0});
+  if (origin.y > free && origin.y + kFontHeight < top) {
+    backedText("x", width - kMargin - textWidth("x"), origin.y + 3);
+  }
+  if (origin.x > kMargin && origin.x + 4 + textWidth("y") < width - kMargin) {
+    backedText("y", origin.x + 4, top - kFontHeight - kMargin);
+  }
 }
 
 void drawWords(bool hint, int grabbed, bool keepSides, int width, int height) {
@@ -112,8 +198,10 @@ void drawWords(bool hint, int grabbed, bool keepSides, int width, int height) {
   placeLabels(boxes, 1, inSight, kLabelGap, width, height);
   std::fill(lastSides, lastSides + kMaxLabels, -1);
   for (int k = 1; k < inSight; ++k) lastSides[shown[k]->id] = boxes[k].side;
+  // The backings first: where two names must overlap, neither hides the other's letters.
+  for (int k = 0; k < inSight; ++k) backing(boxes[k].left, boxes[k].bottom, boxes[k].width);
   for (int k = 0; k < inSight; ++k) {
-    text(k == 0 ? line : shown[k]->text, boxes[k].left, boxes[k].bottom + kFontDescent,
+    text(k == 0 ? line : shown[k]->text, boxes[k].left, boxes[k].bottom,
          k > 0 && shown[k]->ofPolygon);
   }
 }

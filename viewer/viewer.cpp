@@ -268,6 +268,7 @@ void onDisplay() {
   for (const Segment& segment : gSegments) drawSegment(segment);
   for (const Point& point : gPoints) drawPoint(point);
   glPopMatrix();
+  if (gShowGrid) drawGridWords(gView, gWidth, gHeight);
   if (gShowWords) drawWords(asksForF(), gGrabbed, gKeepSides, gWidth, gHeight);
   glFlush();
   glutSwapBuffers();
