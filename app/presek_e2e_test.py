@@ -292,8 +292,10 @@ class Presek(unittest.TestCase):
     def test_grid_numbers_read_back(self):
         # With g each grid line carries its coordinate, along the bottom and the left edge, in
         # the step's decimals: read back from the window by OCR (tesseract), at a step of 1 and,
-        # fitted and three steps closer, of 0.5.
-        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
+        # fitted and three steps closer, of 0.5. The task comes as a terminal's answers saved to
+        # a file: the typical task, and status 0.
+        run = Run("(0,0)\n4, 0\n(0, 4)\n1 1\n5 1\n1 5\n", PROMPTS + "\n" + TYPICAL)
+        self.assertEqual(run.out, PROMPTS + "\n" + TYPICAL)
         height = run.shot().height
 
         def read(geometry, psm, scale):
