@@ -18,25 +18,29 @@ Segment side(const Point t[3], int i) {
   return makeSegment(t[i], t[next(i)]);
 }
 
-// Candidates as they are collected: every new place is appended once, while there is room.
+// Candidates as they are collected: every new place is appended once, with how it was found,
+// while there is room.
 class Collection {
  public:
-  Collection(Point* points, int capacity) : points_(points), capacity_(capacity) {}
+  Collection(Point* points, Origin* origins, int capacity)
+      : points_(points), origins_(origins), capacity_(capacity) {}
   // Whether the place of p is already collected.
   bool holds(Point p) const {
     bool found = false;
     for (int k = 0; k < count_; ++k) found |= samePlace(points_[k], p);
     return found;
   }
-  // Appends the coordinates of p unless its place is collected already.
-  void add(Point p) {
+  // Appends the coordinates of p, found as `origin`, unless its place is collected already.
+  void add(Point p, Origin origin) {
     if (count_ == capacity_ || holds(p)) return;
+    origins_[count_] = origin;
     points_[count_++] = makePoint(p.x, p.y);
   }
   int count() const { return count_; }
 
  private:
   Point* points_;
+  Origin* origins_;
   int capacity_;
   int count_ = 0;
 };
@@ -284,7 +288,7 @@ void addSharedStretch(const FirstSegment& f, const SecondSegment& g, const SideT
   if (!onOneLine || parallelOverlap(f, g) != 2) return;
   Point shared[4];
   const int count = collinearOverlapEnds(f.segment(), g.segment(), shared);
-  for (int k = 0; k < count; ++k) found->add(shared[k]);
+  for (int k = 0; k < count; ++k) found->add(shared[k], originOf(Found::kStretchEnd, i, j));
 }
 
 // Where the sides of T1 meet the sides of T2, pair by pair in the order side i of T1, side j
@@ -304,12 +308,12 @@ void addCrossings(const TurnTable& turns, const Sides& sides, Collection* found)
     }
     if (flat.repeats(i, j)) continue;
     if (!endOnLine) {
-      found->add(crossingAlong(f, g, den));
+      found->add(crossingAlong(f, g, den), originOf(Found::kSidesCross, i, j));
       continue;
     }
     const EndTurns ends = {turns.about2.sign(j, i), turns.about2.sign(j, next(i)),
                            turns.about1.sign(i, j), turns.about1.sign(i, next(j))};
-    found->add(meetingPoint(f, g, den, ends));
+    found->add(meetingPoint(f, g, den, ends), originOf(Found::kSidesCross, i, j));
   }
 }
 
@@ -324,15 +328,17 @@ void addTouchingPoints(const Point t1[3], const Point t2[3], const TurnTable& tu
   const bool point2 = flat2 && samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
   for (int j = 0; j < 3 && point1 != point2; ++j) {
     if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], side(t2, j))) {
-      found->add(t1[0]);
+      found->add(t1[0], originOf(Found::kStretchEnd, 0, j));
     }
     if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], side(t1, j))) {
-      found->add(t2[0]);
+      found->add(t2[0], originOf(Found::kStretchEnd, j, 0));
     }
   }
   if (flat1 && flat2 && !point1 && !point2 && found->count() == 0) {
     for (int k = 0; k < 9; ++k) {
-      if (samePlace(t1[k / 3], t2[k % 3])) found->add(t1[k / 3]);
+      if (samePlace(t1[k / 3], t2[k % 3])) {
+        found->add(t1[k / 3], originOf(Found::kStretchEnd, k / 3, k % 3));
+      }
     }
   }
 }
@@ -350,13 +356,18 @@ void addInsideVertices(const Point t1[3], const Point t2[3], const TurnTable& tu
       nearLine ? insideOf(turns, kAboutT1, t1, t2) : turns.about1.inside(turns.turn1);
   if ((inside1 | inside2) == 0) return;
   Point ofT2[3];
-  Collection insideT1(ofT2, 3);
+  Origin ofT2Origins[3];
+  Collection insideT1(ofT2, ofT2Origins, 3);
   for (int k = 0; k < 3; ++k) {
-    if ((inside2 >> k & 1) && !insideT1.holds(t1[k])) found->add(t1[k]);
-    if ((inside1 >> k & 1) && !found->holds(t2[k])) insideT1.add(t2[k]);
+    if ((inside2 >> k & 1) && !insideT1.holds(t1[k])) {
+      found->add(t1[k], originOf(Found::kT1VertexIn, k, 0));
+    }
+    if ((inside1 >> k & 1) && !found->holds(t2[k])) {
+      insideT1.add(t2[k], originOf(Found::kT2VertexIn, 0, k));
+    }
   }
   result->p = found->count() - result->n;
-  for (int k = 0; k < insideT1.count(); ++k) found->add(ofT2[k]);
+  for (int k = 0; k < insideT1.count(); ++k) found->add(ofT2[k], ofT2Origins[k]);
   result->q = found->count() - result->n - result->p;
 }
 
@@ -365,7 +376,7 @@ void addInsideVertices(const Point t1[3], const Point t2[3], const TurnTable& tu
 Candidates findCandidates(const Point t1[3], const Point t2[3]) {
   const TurnTable turns = turnTable(t1, t2);
   Candidates result;
-  Collection found(result.points, kMaxCandidates);
+  Collection found(result.points, result.origins, kMaxCandidates);
   addCrossings(turns, sidesOf(t1, t2), &found);
   addTouchingPoints(t1, t2, turns, &found);
   result.n = found.count();

@@ -18,9 +18,12 @@ bool holds(const Point list[], int count, Point p) {
   return std::any_of(list, list + count, [p](Point q) { return samePlace(p, q); });
 }
 
-// Appends p to list[0..*count) unless its place is there already or the list is full.
-void addOnce(Point list[], int* count, int capacity, Point p) {
-  if (!holds(list, *count, p) && *count < capacity) list[(*count)++] = makePoint(p.x, p.y);
+// Appends p, found as `origin`, to list[0..*count) unless its place is there already or the
+// list is full.
+void addOnce(Point list[], Origin origins[], int* count, int capacity, Point p, Origin origin) {
+  if (holds(list, *count, p) || *count == capacity) return;
+  origins[*count] = origin;
+  list[(*count)++] = makePoint(p.x, p.y);
 }
 
 bool flat(const Point t[3]) {
@@ -56,14 +59,18 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
       }
       crossed1[i / 3] = crossed2[i % 3] = true;
       ++crossings;
-      addOnce(c.points, &count, kMaxCandidates, hit);
+      addOnce(c.points, c.origins, &count, kMaxCandidates, hit,
+              originOf(Found::kSidesCross, i / 3, i % 3));
     } else if (met == 2 && (flat(t1) || flat(t2)) && !samePlace(s1.a, s1.b) &&
                !samePlace(s2.a, s2.b) && orientation(s1.a, s1.b, s2.a) == -1 &&
                orientation(s1.a, s1.b, s2.b) == -1) {
       // Along a flat triangle: the ends of the shared stretch.
       Point ends[4];
       const int shared = collinearOverlapEnds(s1, s2, ends);
-      for (int k = 0; k < shared; ++k) addOnce(c.points, &count, kMaxCandidates, ends[k]);
+      for (int k = 0; k < shared; ++k) {
+        addOnce(c.points, c.origins, &count, kMaxCandidates, ends[k],
+                originOf(Found::kStretchEnd, i / 3, i % 3));
+      }
     }
   }
   // A triangle shrunk to one point meets the other where it lies on one of its sides.
@@ -72,24 +79,35 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
     const Point* other = shrunk(t1) ? t2 : t1;
     if (orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
         withinSegment(point[0], side(other, j))) {
-      addOnce(c.points, &count, kMaxCandidates, point[0]);
+      addOnce(c.points, c.origins, &count, kMaxCandidates, point[0],
+              originOf(Found::kStretchEnd, shrunk(t1) ? 0 : j, shrunk(t1) ? j : 0));
     }
   }
   // Two flat triangles that nothing else joins touch where they share a vertex.
   for (int k = 0; k < 9 && flat(t1) && flat(t2) && !shrunk(t1) && !shrunk(t2) && !count; ++k) {
-    if (samePlace(t1[k / 3], t2[k % 3])) addOnce(c.points, &count, kMaxCandidates, t1[k / 3]);
+    if (samePlace(t1[k / 3], t2[k % 3])) {
+      addOnce(c.points, c.origins, &count, kMaxCandidates, t1[k / 3],
+              originOf(Found::kStretchEnd, k / 3, k % 3));
+    }
   }
   c.n = count;
   if (c.n >= 6) return c;
   Point ofT2[3];
+  Origin ofT2Origins[3];
   int q = 0;
   for (int k = 0; k < 3; ++k) {
-    if (inside(t2, t1[k]) && !holds(ofT2, q, t1[k]))
-      addOnce(c.points, &count, kMaxCandidates, t1[k]);
-    if (inside(t1, t2[k]) && !holds(c.points, count, t2[k])) addOnce(ofT2, &q, 3, t2[k]);
+    if (inside(t2, t1[k]) && !holds(ofT2, q, t1[k])) {
+      addOnce(c.points, c.origins, &count, kMaxCandidates, t1[k],
+              originOf(Found::kT1VertexIn, k, 0));
+    }
+    if (inside(t1, t2[k]) && !holds(c.points, count, t2[k])) {
+      addOnce(ofT2, ofT2Origins, &q, 3, t2[k], originOf(Found::kT2VertexIn, 0, k));
+    }
   }
   c.p = count - c.n;
-  for (int k = 0; k < q; ++k) addOnce(c.points, &count, kMaxCandidates, ofT2[k]);
+  for (int k = 0; k < q; ++k) {
+    addOnce(c.points, c.origins, &count, kMaxCandidates, ofT2[k], ofT2Origins[k]);
+  }
   c.q = count - c.n - c.p;
   return c;
 }
@@ -154,6 +172,7 @@ bool solvedAsStraightforward(const Point t1[3], const Point t2[3]) {
   const int m = orderConvexPolygon(fast.points, ring, total);
   return fast.n == slow.n && fast.p == slow.p && fast.q == slow.q &&
          !std::memcmp(fast.points, slow.points, sizeof(Point) * size_t(total)) &&
+         !std::memcmp(fast.origins, slow.origins, sizeof(Origin) * size_t(total)) &&
          m == referenceOrder(fast.points, expected, total) &&
          !std::memcmp(ring, expected, sizeof(Point) * size_t(m + (m > 0)));
 }
