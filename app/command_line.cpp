@@ -55,7 +55,8 @@ void printHelp(std::FILE* out) {
       "U prozoru: levim tasterom misa prevlaci se teme trougla (zadatak se resava ponovo, a\n"
       "kad se teme spusti, novi zadatak se ispisuje); u - zadatak pre poslednjeg prevlacenja;\n"
       "f - ceo zadatak; + i - - uvecanje i umanjenje; strelice - pomeranje; r - pocetni\n"
-      "prikaz; l - imena i opis; g - mreza; q ili Esc - zatvaranje.\n"
+      "prikaz; l - imena i opis; g - mreza; o - kako je nadjeno svako crveno teme (i kad je\n"
+      "mis iznad njega); q ili Esc - zatvaranje.\n"
       "\n",
       out);
   printUsage(out);

@@ -15,6 +15,7 @@ Report solveOverlap(const Point t1[3], const Point t2[3]) {
   report.total = candidateCount(found);
   for (int k = 0; k < report.total; ++k) {
     report.candidates[k] = makePoint(found.points[k].x, found.points[k].y);
+    report.origins[k] = found.origins[k];
   }
   if (report.total > 1) {
     report.m = orderConvexPolygon(report.candidates, report.polygon, report.total);
@@ -41,7 +42,8 @@ void showInScene(const Point t1[3], const Point t2[3], const Report& report) {
     addSegment(makeSegment(t2[i], t2[(i + 1) % 3]), BLACK);
   }
   for (int k = 0; k < report.total; ++k) addPoint(report.candidates[k], RED);
-  describeTask(t1, t2, report.n, report.p, report.q);
+  static_assert(kMaxCandidates <= sizeof gTask.candidates / sizeof gTask.candidates[0]);
+  describeTask(t1, t2, report.n, report.p, report.q, report.candidates, report.origins);
   if (report.total > 1) addPolygonOutline(report.polygon, report.m);
   // The window names the overlap: its ring, or its one point.
   static_assert(kMaxCandidates <= sizeof gTask.overlap / sizeof gTask.overlap[0]);

@@ -13,6 +13,7 @@
 // there are fewer than two candidates).
 struct Report {
   Point candidates[kMaxCandidates];
+  Origin origins[kMaxCandidates];  // how each candidate was found
   int n = 0, p = 0, q = 0;
   int total = 0;
   Point polygon[kMaxCandidates + 1];

@@ -50,6 +50,29 @@ void withCoordinates(Point v, Label labels[], int count) {
   }
 }
 
+// The area of the ring poly[0..m), by the shoelace formula.
+double ringArea(const Point poly[], int m) {
+  double twice = 0;
+  for (int k = 0; k < m; ++k) {
+    const Point a = poly[k], b = poly[(k + 1) % m];
+    twice += double(a.x) * b.y - double(b.x) * a.y;
+  }
+  return std::fabs(twice) / 2;
+}
+
+// The name the window gives candidate k: T[i] for a vertex of the printed ring, otherwise its
+// coordinates as the console prints them.
+void candidateName(const Task& task, int k, char out[64]) {
+  const Point c = task.candidates[k];
+  for (int i = 0; task.m > 1 && i < task.m; ++i) {
+    if (samePlace(task.overlap[i], c)) {
+      std::snprintf(out, 64, "T[%d]", i);
+      return;
+    }
+  }
+  std::snprintf(out, 64, "( %.3f , %.3f )", double(c.x), double(c.y));
+}
+
 bool overlaps(const LabelBox& a, const LabelBox& b) {
   return a.left < b.left + b.width && b.left < a.left + a.width && a.bottom < b.bottom + b.height &&
          b.bottom < a.bottom + a.height;
@@ -119,11 +142,35 @@ void resultLine(const Task& task, bool hint, char* out, std::size_t size) {
     std::snprintf(rest, left, "Presek je tacka ( %.3f , %.3f ).", double(task.overlap[0].x),
                   double(task.overlap[0].y));
   } else if (task.m == 2) {
-    std::snprintf(rest, left, "Presek je duz T[0] - T[1].");
+    const double length = std::hypot(double(task.overlap[1].x) - task.overlap[0].x,
+                                     double(task.overlap[1].y) - task.overlap[0].y);
+    std::snprintf(rest, left, "Presek je duz T[0] - T[1], duzine %.3f.", length);
   } else {
-    std::snprintf(rest, left, "Presek je poligon sa %d temena.", task.m);
+    std::snprintf(rest, left, "Presek je poligon sa %d temena, povrsine %.3f.", task.m,
+                  ringArea(task.overlap, task.m));
   }
   if (hint) std::strncat(out, " Pritisnite f za ceo zadatak.", size - std::strlen(out) - 1);
+}
+
+void originLine(const Task& task, int k, char* out, std::size_t size) {
+  char name[64];
+  candidateName(task, k, name);
+  const Origin origin = task.origins[k];
+  const int i = origin.ofT1(), j = origin.ofT2();
+  switch (origin.kind()) {
+    case Found::kSidesCross:
+    case Found::kStretchEnd:
+      std::snprintf(out, size, "%s = %s stranica T1.%d-T1.%d i T2.%d-T2.%d", name,
+                    origin.kind() == Found::kSidesCross ? "presek" : "kraj zajednickog dela", i + 1,
+                    (i + 1) % 3 + 1, j + 1, (j + 1) % 3 + 1);
+      break;
+    case Found::kT1VertexIn:
+      std::snprintf(out, size, "%s = teme T1.%d, unutar trougla T2", name, i + 1);
+      break;
+    case Found::kT2VertexIn:
+      std::snprintf(out, size, "%s = teme T2.%d, unutar trougla T1", name, j + 1);
+      break;
+  }
 }
 
 void placeLabels(LabelBox boxes[], int placed, int count, double gap, double width, double height) {

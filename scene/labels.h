@@ -21,9 +21,15 @@ constexpr int kMaxLabels = 6 + 16;
 // prints them: "T2.1 ( 3.000 , 1.000 )".
 int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed = -1);
 
-// The counts and the overlap in words: "n = 2, p = 0, q = 1. Presek je poligon sa 3 temena.",
+// The counts and the overlap in words, with its size: "n = 2, p = 0, q = 1. Presek je poligon
+// sa 3 temena, povrsine 2.000.",
 // with a hint to see the whole task where the first view does not show it well.
 void resultLine(const Task& task, bool hint, char* out, std::size_t size);
+
+// How candidate k was found, in words, with the names the window uses (a side by its two
+// vertices, in the triangle's order; a candidate that is no vertex of the printed polygon by
+// its coordinates): "T[0] = presek stranica T1.2-T1.3 i T2.1-T2.2".
+void originLine(const Task& task, int k, char* out, std::size_t size);
 
 // Where a label goes on the screen, in pixels (y up): its point and the direction away from its
 // figures in, the box of its text out.

@@ -31,14 +31,39 @@ TEST(ResultLine, TheCountsAndTheOverlapInWords) {
   } cases[] = {
       {empty, false, "n = 0, p = 0, q = 0. Presek je prazan."},
       {point, false, "n = 2, p = 0, q = 1. Presek je tacka ( 4.000 , 0.000 )."},
-      {segment, false, "n = 2, p = 0, q = 1. Presek je duz T[0] - T[1]."},
+      {segment, false, "n = 2, p = 0, q = 1. Presek je duz T[0] - T[1], duzine 2.828."},
       {typical, true,
-       "n = 2, p = 0, q = 1. Presek je poligon sa 3 temena. Pritisnite f za ceo zadatak."},
+       "n = 2, p = 0, q = 1. Presek je poligon sa 3 temena, povrsine 2.000. Pritisnite f za ceo "
+       "zadatak."},
   };
   for (const auto& c : cases) {
     char line[160];
     resultLine(c.task, c.hint, line, sizeof line);
     EXPECT_STREQ(line, c.line);
+  }
+}
+
+// Each candidate says how it was found, with the window's names; one that is no vertex of the
+// printed ring is named by its coordinates.
+TEST(OriginLine, HowEachCandidateWasFound) {
+  Task task = typicalTask();
+  const Point candidates[] = {{3, 1}, {1, 3}, {1, 1}, {0.5f, 0}, {2, 2}};
+  const Origin origins[] = {originOf(Found::kSidesCross, 1, 0), originOf(Found::kStretchEnd, 2, 1),
+                            originOf(Found::kT2VertexIn, 0, 0), originOf(Found::kT1VertexIn, 2, 0),
+                            originOf(Found::kSidesCross, 0, 2)};
+  std::copy(candidates, candidates + 5, task.candidates);
+  std::copy(origins, origins + 5, task.origins);
+  const char* expected[] = {
+      "T[0] = presek stranica T1.2-T1.3 i T2.1-T2.2",
+      "T[1] = kraj zajednickog dela stranica T1.3-T1.1 i T2.2-T2.3",
+      "T[2] = teme T2.1, unutar trougla T1",
+      "( 0.500 , 0.000 ) = teme T1.3, unutar trougla T2",
+      "( 2.000 , 2.000 ) = presek stranica T1.1-T1.2 i T2.3-T2.1",
+  };
+  for (int k = 0; k < 5; ++k) {
+    char line[128];
+    originLine(task, k, line, sizeof line);
+    EXPECT_STREQ(line, expected[k]);
   }
 }
 

@@ -5,6 +5,6 @@
 
 #include "geometry/geometry.h"
 
-// Whether the solver's counts, candidates, their origins and ring for t1 and t2 are, bit for bit, those of
-// the straightforward rules.
+// Whether the solver's counts, candidates, their origins and ring for t1 and t2 are, bit for
+// bit, those of the straightforward rules.
 bool solvedAsStraightforward(const Point t1[3], const Point t2[3]);

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "scene/labels.h"
+#include "viewer/palette.h"
 
 namespace {
 
@@ -20,7 +21,11 @@ constexpr double kFontDescent = 4;
 constexpr double kMargin = 8;    // pixels between the text and the window's edges
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
 constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
-constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
+constexpr int kMaxOriginLines = 16;  // one for each candidate
+constexpr double kLineGap = 4;       // pixels between lines of words above each other
+constexpr float kOriginWidth = 3;    // pixels: the sides that make a candidate
+constexpr double kRingRadius = 8;    // pixels: the ring around a vertex inside
+constexpr int kMaxGridLines = 64;    // a grid step gives at most 16 lines across the view
 constexpr float kBackground[] = {0.9f, 0.9f, 0.8f};  // the window's clear colour
 constexpr double kBackingPad = 2;                    // pixels of backing around a text
 constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
@@ -134,6 +139,28 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
   return inSight;
 }
 
+// The origins asked for, in words, and their boxes at the bottom left, the first on top, above
+// the grid's row where the grid is shown. Returns their number.
+int originLines(const WordsShown& shown, char lines[][160], LabelBox boxes[]) {
+  const int total = gTask.n + gTask.p + gTask.q;
+  const int first = shown.origins ? 0 : shown.hovered, last = shown.origins ? total - 1 : first;
+  if (first < 0 || last >= total) return 0;
+  const double base = kMargin + (shown.grid ? kFontHeight + kMargin : 0);
+  for (int k = first; k <= last; ++k) {
+    char* line = lines[k - first];
+    originLine(gTask, k, line, 160);
+    boxes[k - first] = {0,
+                        0,
+                        0,
+                        0,
+                        textWidth(line),
+                        kFontHeight,
+                        kMargin,
+                        base + (last - k) * (kFontHeight + kLineGap)};
+  }
+  return last - first + 1;
+}
+
 }  // namespace
 
 void drawGrid(Camera view, double aspect) {
@@ -181,27 +208,60 @@ void drawGridWords(Camera view, int width, int height) {
   }
 }
 
-void drawWords(bool hint, int grabbed, bool keepSides, int width, int height) {
+void drawWords(const WordsShown& shown, int width, int height) {
   // The side of its point each name had in the last frame, by the name's id (-1: not shown).
   static int lastSides[kMaxLabels];
-  // The result line, in the top-left corner, keeps its place.
-  char line[160];
-  resultLine(gTask, hint, line, sizeof line);
-  LabelBox boxes[1 + kMaxLabels];
-  boxes[0] = {0, 0, 0, 0, textWidth(line), kFontHeight, kMargin, height - kMargin - kFontHeight};
-  // Names: boxes placed beside the points in sight.
+  // Fixed first: the result line in the top-left corner, and the origins at the bottom left.
+  char lines[1 + kMaxOriginLines][160];
+  LabelBox boxes[1 + kMaxOriginLines + kMaxLabels];
+  resultLine(gTask, shown.hint, lines[0], sizeof lines[0]);
+  boxes[0] = {
+      0, 0, 0, 0, textWidth(lines[0]), kFontHeight, kMargin, height - kMargin - kFontHeight};
+  const int fixed = 1 + originLines(shown, lines + 1, boxes + 1);
+  // Names: boxes placed beside the points in sight, clear of the fixed ones.
   Label labels[kMaxLabels];
-  const Label* shown[1 + kMaxLabels] = {};
-  const int count = taskLabels(gTask, labels, grabbed);
-  const int inSight = 1 + boxesInSight(labels, count, width, height, boxes + 1, shown + 1);
-  for (int k = 1; k < inSight; ++k) boxes[k].side = keepSides ? lastSides[shown[k]->id] : -1;
-  placeLabels(boxes, 1, inSight, kLabelGap, width, height);
+  const Label* named[1 + kMaxOriginLines + kMaxLabels] = {};
+  const int count = taskLabels(gTask, labels, shown.grabbed);
+  const int all = fixed + boxesInSight(labels, count, width, height, boxes + fixed, named + fixed);
+  for (int k = fixed; k < all; ++k) boxes[k].side = shown.keepSides ? lastSides[named[k]->id] : -1;
+  placeLabels(boxes, fixed, all, kLabelGap, width, height);
   std::fill(lastSides, lastSides + kMaxLabels, -1);
-  for (int k = 1; k < inSight; ++k) lastSides[shown[k]->id] = boxes[k].side;
+  for (int k = fixed; k < all; ++k) lastSides[named[k]->id] = boxes[k].side;
   // The backings first: where two names must overlap, neither hides the other's letters.
-  for (int k = 0; k < inSight; ++k) backing(boxes[k].left, boxes[k].bottom, boxes[k].width);
-  for (int k = 0; k < inSight; ++k) {
-    text(k == 0 ? line : shown[k]->text, boxes[k].left, boxes[k].bottom,
-         k > 0 && shown[k]->ofPolygon);
+  for (int k = 0; k < all; ++k) backing(boxes[k].left, boxes[k].bottom, boxes[k].width);
+  for (int k = 0; k < all; ++k) {
+    text(k < fixed ? lines[k] : named[k]->text, boxes[k].left, boxes[k].bottom,
+         k >= fixed && named[k]->ofPolygon);
   }
+}
+
+void drawOrigin(const Task& task, int k, Camera view, int height) {
+  const Origin origin = task.origins[k];
+  glLineWidth(kOriginWidth);
+  glBegin(GL_LINES);
+  const auto side = [](const Point t[3], int i, Color color) {
+    setColor(color);
+    glVertex2f(t[i].x, t[i].y);
+    glVertex2f(t[(i + 1) % 3].x, t[(i + 1) % 3].y);
+  };
+  const bool inside1 = origin.kind() == Found::kT2VertexIn;
+  const bool inside2 = origin.kind() == Found::kT1VertexIn;
+  for (int i = 0; i < 3; ++i) {
+    if (inside1 || (!inside2 && i == origin.ofT1())) side(task.t1, i, BLUE);
+    if (inside2 || (!inside1 && i == origin.ofT2())) side(task.t2, i, GREEN);
+  }
+  glEnd();
+  if (inside1 || inside2) {
+    // The vertex ringed, in the colour of its triangle.
+    const Point v = inside2 ? task.t1[origin.ofT1()] : task.t2[origin.ofT2()];
+    const double radius = kRingRadius * 2 * halfHeightSeen(view) / height;
+    setColor(inside2 ? BLUE : GREEN);
+    glBegin(GL_LINE_LOOP);
+    for (int i = 0; i < 32; ++i) {
+      const double a = i * M_PI / 16;
+      glVertex2d(v.x + radius * std::cos(a), v.y + radius * std::sin(a));
+    }
+    glEnd();
+  }
+  glLineWidth(1);
 }

@@ -47,6 +47,12 @@ Vertices gBeforeGrab;
 std::vector<Vertices> gEarlierTasks;
 bool gKeepSides = false;
 int gCursor = GLUT_CURSOR_INHERIT;
+// Where the pointer was last seen (GLUT's pixel; far away while outside the window), the
+// candidate under it (-1 for none), and whether every origin is said (o).
+constexpr int kAway = -100000;
+int gPointerX = kAway, gPointerY = kAway;
+int gHovered = -1;
+bool gShowOrigins = false;
 
 void drawCircle(Circle circle) {
   setColor(circle.color);
@@ -144,16 +150,39 @@ bool sameTask(const Vertices& a, const Vertices& b) {
   return true;
 }
 
-// The triangle vertex whose mark is within reach of GLUT's pixel (x, y), or -1.
-int vertexUnder(int x, int y) {
-  const Vertices task = shownTask();
-  double wx[6], wy[6];
-  for (int k = 0; k < 6; ++k) {
-    const Vec at = windowPointOf(gView, gWidth, gHeight, widen(task.v[k]));
+// Of points[0..count), the one whose mark is within reach of GLUT's pixel (x, y), or -1.
+int markUnder(const Point points[], int count, int x, int y) {
+  double wx[16], wy[16];
+  for (int k = 0; k < count && k < 16; ++k) {
+    const Vec at = windowPointOf(gView, gWidth, gHeight, widen(points[k]));
     wx[k] = at.x;
     wy[k] = at.y;
   }
-  return nearestWithin(wx, wy, 6, x + 0.5, gHeight - y - 0.5, kGrabRadius);
+  return nearestWithin(wx, wy, std::min(count, 16), x + 0.5, gHeight - y - 0.5, kGrabRadius);
+}
+
+// The triangle vertex whose mark is within reach of GLUT's pixel (x, y), or -1.
+int vertexUnder(int x, int y) {
+  return markUnder(shownTask().v, 6, x, y);
+}
+
+// The candidate (a red point) under the pointer, now at GLUT's pixel (x, y); a change is drawn.
+void hover(int x, int y) {
+  gPointerX = x;
+  gPointerY = y;
+  const int hovered = markUnder(gTask.candidates, gTask.n + gTask.p + gTask.q, x, y);
+  if (hovered != gHovered) glutPostRedisplay();
+  gHovered = hovered;
+}
+
+// What lies under the pointer, after the view or the task has changed.
+void hoverAgain() {
+  hover(gPointerX, gPointerY);
+}
+
+// The pointer leaves the window, or comes back.
+void onEntry(int state) {
+  if (state == GLUT_LEFT) hover(kAway, kAway);
 }
 
 // Drops the vertex taken; a task that differs from the one before is the new task, told to the
@@ -179,13 +208,15 @@ void takeBack() {
 
 // Over a vertex that can be taken, the cursor is a hand.
 void onPassiveMotion(int x, int y) {
+  hover(x, y);
   const int cursor =
       gTaskChanged != nullptr && vertexUnder(x, y) >= 0 ? GLUT_CURSOR_INFO : GLUT_CURSOR_INHERIT;
   if (cursor != gCursor) glutSetCursor(gCursor = cursor);
 }
 
 // Esc and q close the window; f fits the whole task, + and - zoom, r returns to the start;
-// l shows or hides the words, g the grid; u takes the last drag back.
+// l shows or hides the words, g the grid, o the origins of the candidates; u takes the last
+// drag back.
 void onKey(unsigned char key, int, int) {
   Point lo, hi;
   switch (key) {
@@ -215,11 +246,15 @@ void onKey(unsigned char key, int, int) {
     case 'u':
       takeBack();
       break;
+    case 'o':
+      gShowOrigins = !gShowOrigins;
+      break;
     default:
       return;
   }
   gKeepSides = false;  // after a key the names are placed afresh
   applyView();
+  hoverAgain();
 }
 
 // The arrow keys move the view across the plane.
@@ -230,6 +265,7 @@ void onSpecialKey(int key, int, int) {
   gKeepSides = false;
   gView = panned(gView, right, up);
   applyView();
+  hoverAgain();
 }
 
 int ignoreXError(Display*, XErrorEvent*) {
@@ -267,9 +303,13 @@ void onDisplay() {
   for (const Line& line : gLines) drawLine(line);
   for (const Segment& segment : gSegments) drawSegment(segment);
   for (const Point& point : gPoints) drawPoint(point);
+  if (gHovered >= 0) drawOrigin(gTask, gHovered, gView, gHeight);
   glPopMatrix();
   if (gShowGrid) drawGridWords(gView, gWidth, gHeight);
-  if (gShowWords) drawWords(asksForF(), gGrabbed, gKeepSides, gWidth, gHeight);
+  if (gShowWords) {
+    drawWords({asksForF(), gGrabbed, gKeepSides, gHovered, gShowOrigins, gShowGrid}, gWidth,
+              gHeight);
+  }
   glFlush();
   glutSwapBuffers();
 }
@@ -291,7 +331,10 @@ void grabVertex(int k) {
 }
 
 void onMotion(int x, int y) {
-  if (gGrabbed < 0) return;
+  if (gGrabbed < 0) {
+    hover(x, y);  // another button, or a press that took nothing: the pointer moves on
+    return;
+  }
   const Vec at = planePointAt(gView, gWidth, gHeight, {x + 0.5, gHeight - y - 0.5});
   if (!std::isfinite(at.x) || !std::isfinite(at.y)) return;
   const double step = dragStep(gView, aspect(), gShowGrid);
@@ -303,6 +346,7 @@ void onMotion(int x, int y) {
   vertex.y = moved.y;
   gTaskChanged(task.v, task.v + 3, false);
   gKeepSides = true;
+  hover(x, y);
   glutPostRedisplay();
 }
 
@@ -322,8 +366,8 @@ void openViewer(int argc, char** argv, TaskChanged taskChanged) {
   std::fprintf(stderr,
                "Prozor: levi taster misa - prevlacenje temena trougla, u - zadatak pre "
                "poslednjeg prevlacenja, f - ceo zadatak, + i - uvecanje i umanjenje, strelice - "
-               "pomeranje, r - pocetni prikaz, l - imena i opis, g - mreza, q ili Esc - "
-               "zatvaranje.\n");
+               "pomeranje, r - pocetni prikaz, l - imena i opis, g - mreza, o - poreklo temena, "
+               "q ili Esc - zatvaranje.\n");
 
   gTaskChanged = taskChanged;
   gFirstView = gView = firstView(gMinCorner, gMaxCorner);
@@ -342,6 +386,7 @@ void openViewer(int argc, char** argv, TaskChanged taskChanged) {
   glutMouseFunc(onMouse);
   glutMotionFunc(onMotion);
   glutPassiveMotionFunc(onPassiveMotion);
+  glutEntryFunc(onEntry);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
 }
 
