@@ -76,6 +76,7 @@ class PipedText {
   bool number(float* v) {
     if (!skipBlanks(true)) return false;
     std::FILE* rest = fmemopen(&line_[at_], line_.size() - at_, "r");
+    if (rest == nullptr) return false;
     const bool read = std::fscanf(rest, "%f", v) == 1;
     at_ += std::size_t(std::ftell(rest));
     std::fclose(rest);
@@ -89,7 +90,10 @@ class PipedText {
       *word = '\0';
       return true;
     }
-    const std::string rest = line_.substr(at_, 31).substr(0, line_.find('\n', at_) + 1 - at_);
+    // The rest of the line, its end included, within 31 characters.
+    const size_t lineEnd = line_.find('\n', at_);
+    const std::string rest = line_.substr(
+        at_, std::min<size_t>(31, lineEnd == std::string::npos ? 31 : lineEnd + 1 - at_));
     const size_t start = rest.find_first_not_of(" \t\n\v\f\r");
     const size_t end = start == std::string::npos ? 0 : rest.find_first_of(" \t\n\v\f\r", start);
     std::snprintf(word, 32, "%s",
