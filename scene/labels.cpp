@@ -113,6 +113,28 @@ void intoWindow(LabelBox* box, double width, double height) {
   box->bottom = std::max(0.0, std::min(box->bottom, height - box->height));
 }
 
+// The side that points away from the label's figures.
+int awaySide(const LabelBox& box) {
+  const double turn = std::atan2(1.0, 1.0);  // between two sides
+  return (int(std::lround(std::atan2(box.awayY, box.awayX) / turn)) + 8) % 8;
+}
+
+// Puts boxes[k] on the first clear side around its point, away from its figures first, then
+// alternately a step either side of that; then one and two text heights farther out. False
+// where none is clear; *inside is then the first side next to the point in the window, or -1.
+bool placedAround(LabelBox boxes[], int k, int away, double gap, double width, double height,
+                  int* inside) {
+  for (int ring = 0; ring < 3; ++ring) {
+    const double off = gap + ring * boxes[k].height;
+    for (int tried = 0; tried < 8; ++tried) {
+      const int side = (away + ((tried + 1) / 2) * (tried % 2 ? 1 : -1) + 8) % 8;
+      if (clearOn(boxes, k, side, off, width, height)) return true;
+      if (ring == 0 && *inside < 0 && inWindow(boxes[k], width, height)) *inside = side;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed) {
@@ -174,25 +196,13 @@ void originLine(const Task& task, int k, char* out, std::size_t size) {
 }
 
 void placeLabels(LabelBox boxes[], int placed, int count, double gap, double width, double height) {
-  const double turn = std::atan2(1.0, 1.0);  // between two sides
   for (int k = placed; k < count; ++k) {
     LabelBox& box = boxes[k];
     const int kept = box.side;
     if (kept >= 0 && kept < 8 && clearOn(boxes, k, kept, gap, width, height)) continue;
-    const int away = (int(std::lround(std::atan2(box.awayY, box.awayX) / turn)) + 8) % 8;
-    // Around the point, then one and two text heights farther out.
-    int inside = -1;  // the first side in the window, should every side cover a box
-    bool clear = false;
-    for (int ring = 0; ring < 3 && !clear; ++ring) {
-      const double off = gap + ring * box.height;
-      for (int tried = 0; tried < 8 && !clear; ++tried) {
-        // Away first, then alternately a step either side of it.
-        const int side = (away + ((tried + 1) / 2) * (tried % 2 ? 1 : -1) + 8) % 8;
-        clear = clearOn(boxes, k, side, off, width, height);
-        if (ring == 0 && inside < 0 && inWindow(box, width, height)) inside = side;
-      }
-    }
-    if (clear) continue;
+    const int away = awaySide(box);
+    int inside = -1;
+    if (placedAround(boxes, k, away, gap, width, height, &inside)) continue;
     besidePoint(&box, inside < 0 ? away : inside, gap);
     // A point in the window keeps its name in it.
     if (box.x >= 0 && box.x <= width && box.y >= 0 && box.y <= height) {

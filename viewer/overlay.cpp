@@ -139,6 +139,49 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
   return inSight;
 }
 
+// A ring of kRingRadius pixels around v.
+void ring(Point v, Color color, Camera view, int height) {
+  const double radius = kRingRadius * 2 * halfHeightSeen(view) / height;
+  setColor(color);
+  glBegin(GL_LINE_LOOP);
+  for (int i = 0; i < 32; ++i) {
+    const double a = i * M_PI / 16;
+    glVertex2d(v.x + radius * std::cos(a), v.y + radius * std::sin(a));
+  }
+  glEnd();
+}
+
+// The coordinates of the vertical grid lines along the bottom edge, right of each line, from
+// pixel `from` on; a number that would touch the one before, or the edge, is left out.
+void numbersAlongX(Camera view, int width, int height, double step, double from) {
+  double at[kMaxGridLines];
+  char words[48];
+  const double halfWidth = halfHeightSeen(view) * width / height;
+  for (int k = 0, count = gridPlaces(view.cx, halfWidth, step, at); k < count; ++k) {
+    gridNumber(at[k], step, words);
+    const double left = windowPointOf(view, width, height, {at[k], view.cy}).x + 3;
+    if (left < from || left + textWidth(words) > width - kMargin) continue;
+    backedText(words, left, kMargin);
+    from = left + textWidth(words) + kMargin;
+  }
+}
+
+// The coordinates of the horizontal grid lines along the left edge, above each line, between
+// pixels `from` and `top`; a number that would touch the one before is left out. Returns where
+// the next one could start.
+double numbersAlongY(Camera view, int width, int height, double step, double from, double top) {
+  double at[kMaxGridLines];
+  char words[48];
+  for (int k = 0, count = gridPlaces(view.cy, halfHeightSeen(view), step, at); k < count; ++k) {
+    gridNumber(at[k], step, words);
+    const double bottom = windowPointOf(view, width, height, {view.cx, at[k]}).y + 3;
+    if (bottom < from || bottom + kFontHeight > top) continue;
+    backedText(words, kMargin, bottom);
+    from = bottom + kFontHeight + kMargin;
+  }
+  return from;
+}
+
 // The origins asked for, in words, and their boxes at the bottom left, the first on top, above
 // the grid's row where the grid is shown. Returns their number.
 int originLines(const WordsShown& shown, char lines[][160], LabelBox boxes[]) {
@@ -172,32 +215,15 @@ void drawGrid(Camera view, double aspect) {
 }
 
 void drawGridWords(Camera view, int width, int height) {
-  const double aspect = double(width) / height, halfHeight = halfHeightSeen(view);
-  const double step = gridStepOf(view, aspect);
+  const double step = gridStepOf(view, double(width) / height);
   char words[48];
   std::snprintf(words, sizeof words, "korak %g", step);
   backedText(words, kMargin, kMargin);
-  // The lines' numbers: x along the bottom edge, right of each line, after the step; y along
-  // the left edge, above each line, between the bottom row and the result line. A number that
-  // would touch the one before is left out.
-  double at[kMaxGridLines];
-  double free = kMargin + textWidth(words) + 3 * kMargin;
-  for (int k = 0, count = gridPlaces(view.cx, halfHeight * aspect, step, at); k < count; ++k) {
-    gridNumber(at[k], step, words);
-    const double left = windowPointOf(view, width, height, {at[k], view.cy}).x + 3;
-    if (left < free || left + textWidth(words) > width - kMargin) continue;
-    backedText(words, left, kMargin);
-    free = left + textWidth(words) + kMargin;
-  }
-  free = 2 * kMargin + kFontHeight;
-  const double top = height - 2 * kMargin - kFontHeight;  // below the result line
-  for (int k = 0, count = gridPlaces(view.cy, halfHeight, step, at); k < count; ++k) {
-    gridNumber(at[k], step, words);
-    const double bottom = windowPointOf(view, width, height, {view.cx, at[k]}).y + 3;
-    if (bottom < free || bottom + kFontHeight > top) continue;
-    backedText(words, kMargin, bottom);
-    free = bottom + kFontHeight + kMargin;
-  }
+  // Along the bottom: x from after the step's words; along the left: y from above the bottom
+  // row to below the result line.
+  const double bottomRow = 2 * kMargin + kFontHeight, top = height - 2 * kMargin - kFontHeight;
+  numbersAlongX(view, width, height, step, kMargin + textWidth(words) + 3 * kMargin);
+  const double free = numbersAlongY(view, width, height, step, bottomRow, top);
   // The axes through the origin, where the view shows them.
   const Vec origin = windowPointOf(view, width, height, {0, 0});
   if (origin.y > free && origin.y + kFontHeight < top) {
@@ -251,17 +277,8 @@ void drawOrigin(const Task& task, int k, Camera view, int height) {
     if (inside2 || (!inside1 && i == origin.ofT2())) side(task.t2, i, GREEN);
   }
   glEnd();
-  if (inside1 || inside2) {
-    // The vertex ringed, in the colour of its triangle.
-    const Point v = inside2 ? task.t1[origin.ofT1()] : task.t2[origin.ofT2()];
-    const double radius = kRingRadius * 2 * halfHeightSeen(view) / height;
-    setColor(inside2 ? BLUE : GREEN);
-    glBegin(GL_LINE_LOOP);
-    for (int i = 0; i < 32; ++i) {
-      const double a = i * M_PI / 16;
-      glVertex2d(v.x + radius * std::cos(a), v.y + radius * std::sin(a));
-    }
-    glEnd();
-  }
+  // The vertex inside ringed, in the colour of its triangle.
+  if (inside2) ring(task.t1[origin.ofT1()], BLUE, view, height);
+  if (inside1) ring(task.t2[origin.ofT2()], GREEN, view, height);
   glLineWidth(1);
 }
