@@ -304,14 +304,11 @@ class Presek(unittest.TestCase):
         height = run.shot().height
 
         def read(geometry, psm, scale):
-            frame = subprocess.run(["import", "-window", run.window, "ppm:-"],
-                                   capture_output=True, timeout=LIMIT).stdout
-            png = subprocess.run(["convert", "ppm:-", "-crop", geometry, "+repage", "-scale",
-                                  scale, "png:-"], input=frame, capture_output=True,
-                                 timeout=LIMIT).stdout
-            return subprocess.run(["tesseract", "stdin", "stdout", "--psm", psm, "-c",
-                                   "tessedit_char_whitelist=0123456789.-"], input=png,
-                                  capture_output=True, timeout=LIMIT).stdout.decode().split()
+            return subprocess.run(
+                f"import -window {run.window} ppm:- | convert ppm:- -crop {geometry} +repage "
+                f"-scale {scale} png:- | tesseract stdin stdout --psm {psm} -c "
+                "tessedit_char_whitelist=0123456789.-", shell=True, capture_output=True,
+                text=True, timeout=LIMIT).stdout.split()
 
         for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "4 3 2 1"),
                                        (["f"] + ["plus"] * 3, "1 1.5 2 2.5 3 3.5 4",
@@ -429,7 +426,10 @@ class Presek(unittest.TestCase):
                 ([], "(0,0)\n4, 0\n0 4\n1 1\n5 1\n1 5\n7 7\n", no_display, prompted(TYPICAL),
                  'ulaz se nastavlja posle sestog temena ("7")', 1),
                 (["-h"], "", None, None, "", 0),
-                (["-geometry", "600x500", "--pomoc"], "", None, "", "Upotreba: presek", 2)]:
+                (["-geometry", "600x500", "-iconic"], TYPICAL_INPUT, no_display, prompted(TYPICAL),
+                 "failed to open display", 1),
+                (["-geometry", "600x500", "--pomoc"], "", None, "",
+                 "Neispravan argument: --pomoc\nUpotreba: presek", 2)]:
             with self.subTest(args + [answers]):
                 done = subprocess.run([PROGRAM, *args], input=answers, env=env,
                                       capture_output=True, text=True, timeout=LIMIT)
