@@ -426,6 +426,7 @@ class Presek(unittest.TestCase):
                 ([], "(0,0)\n4, 0\n0 4\n1 1\n5 1\n1 5\n7 7\n", no_display, prompted(TYPICAL),
                  'ulaz se nastavlja posle sestog temena ("7")', 1),
                 (["-h"], "", None, None, "", 0),
+                (["--help"], "", None, None, "", 0),
                 (["-geometry", "600x500", "-iconic"], TYPICAL_INPUT, no_display, prompted(TYPICAL),
                  "failed to open display", 1),
                 (["-geometry", "600x500", "--pomoc"], "", None, "",
