@@ -225,7 +225,7 @@ void onKey(unsigned char key, int, int) {
       drop();
       std::exit(0);
     case 'f':
-      if (drawnBox(&lo, &hi)) gView = fitting(lo, hi, double(gWidth) / double(gHeight));
+      if (drawnBox(&lo, &hi)) gView = fitting(lo, hi, aspect());
       break;
     case '+':
     case '=':
