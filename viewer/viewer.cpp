@@ -2,7 +2,6 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
-#include <GL/glx.h>
 
 #include <cmath>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include "viewer/drag.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
+#include "viewer/window_system.h"
 
 namespace {
 
@@ -268,21 +268,12 @@ void onSpecialKey(int key, int, int) {
   hoverAgain();
 }
 
-int ignoreXError(Display*, XErrorEvent*) {
-  return 0;
-}
-
 // GLUT keeps waiting for the events of a window that another client destroyed (xdotool
 // windowclose, a window manager's kill): that ends the run as closing the window does.
 void watchWindow(int) {
-  Display* display = glXGetCurrentDisplay();
-  const GLXDrawable window = glXGetCurrentDrawable();
-  XErrorHandler previous = XSetErrorHandler(ignoreXError);
-  XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window, &attributes) == 0) {
+  if (windowGone()) {
     std::exit(0);  // GLUT's clean-up of the window that is gone fails quietly too
   }
-  XSetErrorHandler(previous);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
 }
 
@@ -352,7 +343,7 @@ void onMotion(int x, int y) {
 
 void waitForFrame() {
   glFinish();
-  XSync(glXGetCurrentDisplay(), False);
+  syncWindowSystem();
 }
 
 void openViewer(int argc, char** argv, TaskChanged taskChanged) {
