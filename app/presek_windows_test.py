@@ -46,7 +46,10 @@ class Windows(unittest.TestCase):
     def setUpClass(cls):
         e2e.Presek.setUpClass()  # Xvfb, whose DISPLAY the prefix's Wine server takes
         os.environ.update(WINEPREFIX=f"{BUILT}/wine", WINEDEBUG="-all")
-        subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
+        # The prefix's server kept up, and its services started with no pipe of a test's run
+        # (a run's output ends only when every process that holds it has).
+        for command in (["wineserver", "-k"], ["wineserver", "-p"], [WINE, "wineboot"]):
+            subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     @classmethod
     def tearDownClass(cls):
@@ -113,6 +116,8 @@ class Windows(unittest.TestCase):
             return out, text(program.stderr.read()), program.wait(e2e.LIMIT)
         finally:
             program.kill()
+            program.stdout.close()
+            program.stderr.close()
 
     def test_window(self):
         # The first frame, pixel for pixel; T2.1 dragged from (1, 1) to (3, 1): the frame while
