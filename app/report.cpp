@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "app/output.h"
 #include "scene/scene.h"
 #include "solver/polygon_order.h"
 
@@ -23,16 +24,25 @@ Report solveOverlap(const Point t1[3], const Point t2[3]) {
   return report;
 }
 
-void printReport(const Report& report, std::FILE* out) {
-  std::fprintf(out, "Broj presecnih tacaka : n = %d\n", report.n);
-  std::fprintf(out, "Broj temena trougla T1 u trouglu T2: p = %d\n", report.p);
-  std::fprintf(out, "Broj temena trougla T2 u trouglu T1: q = %d\n", report.q);
-  if (report.total < 2) return;
-  std::fprintf(out, "Broj temena presecnog poligona je : %d\n", report.m);
+std::string reportText(const Report& report) {
+  char lines[128 * (4 + kMaxCandidates)];
+  int used = std::snprintf(lines, sizeof lines,
+                           "Broj presecnih tacaka : n = %d\n"
+                           "Broj temena trougla T1 u trouglu T2: p = %d\n"
+                           "Broj temena trougla T2 u trouglu T1: q = %d\n",
+                           report.n, report.p, report.q);
+  if (report.total < 2) return lines;
+  used += std::snprintf(lines + used, sizeof lines - std::size_t(used),
+                        "Broj temena presecnog poligona je : %d\n", report.m);
   for (int k = 0; k < report.m; ++k) {
-    std::fprintf(out, "T[%d]=( %.3f , %.3f )\n", k, double(report.polygon[k].x),
-                 double(report.polygon[k].y));
+    used += std::snprintf(lines + used, sizeof lines - std::size_t(used), "T[%d]=( %.3f , %.3f )\n",
+                          k, double(report.polygon[k].x), double(report.polygon[k].y));
   }
+  return lines;
+}
+
+void printReport(const Report& report, std::FILE* out) {
+  std::fputs(reportText(report).c_str(), out);
 }
 
 void showInScene(const Point t1[3], const Point t2[3], const Report& report) {
@@ -88,8 +98,5 @@ std::string taskLine(const Point t1[3], const Point t2[3]) {
 void retask(const Point t1[3], const Point t2[3], bool settled) {
   const Report report = solveOverlap(t1, t2);
   showInScene(t1, t2, report);
-  if (!settled) return;
-  std::printf("%s\n", taskLine(t1, t2).c_str());
-  printReport(report, stdout);
-  std::fflush(stdout);
+  if (settled) queueTask(taskLine(t1, t2), reportText(report));
 }

@@ -25,6 +25,7 @@ Report solveOverlap(const Point t1[3], const Point t2[3]);
 
 // The three counts and, where there are two or more candidates, the polygon, as the console
 // prints them.
+std::string reportText(const Report& report);
 void printReport(const Report& report, std::FILE* out);
 
 // Makes the scene show the task and nothing else: both triangles in black, the candidates as
@@ -39,5 +40,5 @@ Report reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out);
 std::string taskLine(const Point t1[3], const Point t2[3]);
 
 // The task the window has made (a drag, or a step back): shown in the scene, and, once it is
-// settled, its task line and its result printed to standard output.
+// settled, its task line and its result queued for standard output.
 void retask(const Point t1[3], const Point t2[3], bool settled);

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "app/console_input.h"
 #include "app/report.h"
+#include "app/scanned_number.h"
 #include "scene/scene.h"
 
 namespace {
@@ -28,9 +30,28 @@ int linesStartingWith(const std::string& text, const char* head) {
   return lines;
 }
 
+// The number read from data as the C library's own "%f" reads a stream of it: the same kind,
+// value bits and bytes taken.
+void readsAsTheLibraryDoes(const std::uint8_t* data, size_t size) {
+  std::FILE* stream = fmemopen(const_cast<std::uint8_t*>(data), size, "r");
+  float expected = -7.0f, value = -7.0f;
+  const int read = std::fscanf(stream, "%f", &expected);
+  const long used = std::ftell(stream);
+  std::fclose(stream);
+  const ScannedNumber n = scanNumber([&](size_t k) { return k < size ? int(data[k]) : -1; });
+  if (n.kind == ScannedNumber::kRead) value = n.value;
+  check(n.kind == (read == 1   ? ScannedNumber::kRead
+                   : read == 0 ? ScannedNumber::kNotANumber
+                               : ScannedNumber::kEnded),
+        "a number is read where %f reads one");
+  check(std::memcmp(&value, &expected, sizeof value) == 0, "the value %f reads");
+  check(long(n.used) == used, "the bytes %f takes");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+  if (size > 0) readsAsTheLibraryDoes(data, size);
   std::FILE* in = size > 0 ? fmemopen(const_cast<std::uint8_t*>(data), size, "r")
                            : std::fopen("/dev/null", "r");
   char* text = nullptr;
