@@ -359,7 +359,8 @@ bool readTrianglesAtTerminal(const LineSource& nextLine, std::FILE* out, std::FI
     }
   }
   if (next < 6) {
-    std::fprintf(err, "\nUnos je prekinut pre svih sest temena; program se zavrsava.\n");
+    std::fprintf(err, "\nUnos je prekinut (%s) pre svih sest temena; program se zavrsava.\n",
+                 kEndOfInputKey);
     return false;
   }
   std::fputc('\n', out);

@@ -16,6 +16,13 @@ class ByteSource {
   virtual bool readyNow() = 0;
 };
 
+// The key that ends a terminal's input.
+#ifdef _WIN32
+constexpr char kEndOfInputKey[] = "Ctrl-Z";
+#else
+constexpr char kEndOfInputKey[] = "Ctrl-D";
+#endif
+
 // Whether standard input is a terminal (a console), where each answer is typed as a line.
 bool standardInputIsTerminal();
 
