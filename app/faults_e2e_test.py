@@ -51,13 +51,17 @@ class Terminal:
                     break
         return shown.decode(errors="replace")
 
+    def type(self, keys):
+        time.sleep(0.3)  # as a person types: once the program waits at its prompt
+        os.write(self.fd, keys)
+
     def answer(self, line, prompt):
-        os.write(self.fd, line.encode())
+        self.type(line.encode())
         self.shown += self.read_until(prompt)
 
     def end(self):
         # Ctrl-D at an empty prompt ends the input before the sixth vertex: status 1.
-        os.write(self.fd, b"\x04")
+        self.type(b"\x04")
         self.shown += self.read_until("program se zavrsava")
         try:
             return self.process.wait(20)
