@@ -34,13 +34,12 @@ bool shrunk(const Point t[3]) {
   return samePlace(t[0], t[1]) && samePlace(t[0], t[2]);
 }
 
-// Strictly inside by exact turns, or inside by the rounded test of t put counter-clockwise.
+// Strictly inside t, taken counter-clockwise, by exact turns.
 bool inside(const Point t[3], Point p) {
   const int turn = turnSign(t[0], t[1], t[2]);
   bool exact = turn != 0;
   for (int i = 0; i < 3; ++i) exact &= turnSign(t[i], t[(i + 1) % 3], p) == turn;
-  const bool swap = turn < 0;
-  return exact || pointInTriangle(t[0], t[1 + swap], t[2 - swap], p) == 1;
+  return exact;
 }
 
 Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
