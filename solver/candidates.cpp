@@ -275,16 +275,16 @@ void addTouchingPoints(const Point t1[3], const Point t2[3], const TurnTable& tu
   const bool point2 = flat2 && samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
   for (int j = 0; j < 3 && point1 != point2; ++j) {
     if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], side(t2, j))) {
-      found->add(t1[0], originOf(Found::kStretchEnd, 0, j));
+      found->add(t1[0], originOf(Found::kT1PointOnSide, 0, j));
     }
     if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], side(t1, j))) {
-      found->add(t2[0], originOf(Found::kStretchEnd, j, 0));
+      found->add(t2[0], originOf(Found::kT2PointOnSide, j, 0));
     }
   }
   if (flat1 && flat2 && !point1 && !point2 && found->count() == 0) {
     for (int k = 0; k < 9; ++k) {
       if (samePlace(t1[k / 3], t2[k % 3])) {
-        found->add(t1[k / 3], originOf(Found::kStretchEnd, k / 3, k % 3));
+        found->add(t1[k / 3], originOf(Found::kVerticesTouch, k / 3, k % 3));
       }
     }
   }

@@ -79,14 +79,15 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
     if (orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
         withinSegment(point[0], side(other, j))) {
       addOnce(c.points, c.origins, &count, kMaxCandidates, point[0],
-              originOf(Found::kStretchEnd, shrunk(t1) ? 0 : j, shrunk(t1) ? j : 0));
+              shrunk(t1) ? originOf(Found::kT1PointOnSide, 0, j)
+                         : originOf(Found::kT2PointOnSide, j, 0));
     }
   }
   // Two flat triangles that nothing else joins touch where they share a vertex.
   for (int k = 0; k < 9 && flat(t1) && flat(t2) && !shrunk(t1) && !shrunk(t2) && !count; ++k) {
     if (samePlace(t1[k / 3], t2[k % 3])) {
       addOnce(c.points, c.origins, &count, kMaxCandidates, t1[k / 3],
-              originOf(Found::kStretchEnd, k / 3, k % 3));
+              originOf(Found::kVerticesTouch, k / 3, k % 3));
     }
   }
   c.n = count;
