@@ -31,13 +31,11 @@ int cgalTurn(Point a, Point b, Point c) {
 // or 1 off that line (w x a = r): the turn, 64 j r, lies within the rounding error of its
 // double value, itself a whole number. The three in any rotation.
 void wholeNumbersFarOut(std::mt19937_64& engine, Point* a, Point* b, Point* c) {
-  std::int64_t wx = 0, wy = 0;
-  while (std::gcd(wx, wy) != 1)
+  std::int64_t wx = 0, wy = 0, p = -99;  // w x (-q, p) = wx p + wy q = 1
+  while (wy == 0 || std::gcd(wx, wy) != 1)
     wx = std::int64_t(engine() % 199) - 99, wy = std::int64_t(engine() % 199) - 99;
-  std::int64_t p = -99;  // wx p + wy q = 1
-  while (wy != 0 && (1 - wx * p) % wy != 0) ++p;
-  const std::int64_t q = wy == 0 ? 0 : (1 - wx * p) / wy;
-  if (wy == 0) p = wx;
+  while ((1 - wx * p) % wy != 0) ++p;
+  const std::int64_t q = (1 - wx * p) / wy;
   const std::int64_t i = std::int64_t(1e8 + double(engine() % 900000000)) /
                          (64 * std::max(std::abs(wx), std::abs(wy)));
   const std::int64_t j = std::int64_t(engine() % 17) - 8, r = std::int64_t(engine() % 3) - 1;

@@ -75,63 +75,45 @@ void vertexOnSide(Source& s, Milli a[3], Milli b[3], std::int64_t sign) {
   b[2] = {mid.x - spread.x, mid.y - spread.y};
 }
 
-// (x, y) with a x + b y = gcd(a, b).
-std::int64_t bezout(std::int64_t a, std::int64_t b, std::int64_t* x, std::int64_t* y) {
-  if (b == 0) return *x = a < 0 ? -1 : 1, *y = 0, std::llabs(a);
-  std::int64_t x1, y1;
-  const std::int64_t g = bezout(b, a % b, &x1, &y1);
-  *x = y1, *y = x1 - (a / b) * y1;
-  return g;
-}
-
 std::int64_t cross(Milli u, Milli v) {
   return u.x * v.y - u.y * v.x;
 }
 
-// Whole numbers (in thousandths) m / d rounded down.
-std::int64_t floorDiv(std::int64_t m, std::int64_t d) {
-  return m / d - ((m % d != 0) && ((m < 0) != (d < 0)));
+// Milli a + k b, and whole numbers as thousandths.
+Milli plus(Milli a, std::int64_t k, Milli b) {
+  return {a.x + k * b.x, a.y + k * b.y};
+}
+Milli whole(Milli a) {
+  return {a.x * 1000, a.y * 1000};
 }
 
-// A side of each triangle nearly parallel to one of the other (the square of the sine of their
-// angle at most 1e-5, whole coordinates), crossing it inside both: u x v = c, small, and T2's
-// side starts at e from T1's with e x u = m between 0 and c, so it crosses at s = m / c of its
-// own length, and at t = (e x v) / c, brought into [0, 1), along T1's.
+// A side of each triangle nearly parallel to one of the other (whole coordinates, the square of
+// the sine of their angle about 1e-5 or less), crossing inside both: with w x r = 1, both small,
+// T1's side runs along u = v + j w from p, T2's along (l + 1) v, v = k w + r, from p + i w - l v.
+// Then u x v = j, and the sides cross at i / j (0 < i < j) of T1's side.
 void nearlyParallelCrossing(Source& s, Milli a[3], Milli b[3]) {
-  for (;;) {
-    const Milli u = {s.in(-60, 60), s.in(-60, 60)};
-    std::int64_t x, y;
-    if (u.x * u.x + u.y * u.y < 400 || bezout(u.x, u.y, &x, &y) != 1) continue;
-    const std::int64_t c = s.in(2, 6) * (s.coin() ? 1 : -1),
-                       m = c / std::llabs(c) * s.in(1, std::llabs(c) - 1);
-    // u x (-y, x) = 1: v = c (-y, x) + k u, k putting v near u's length.
-    const Milli w = {-y * c, x * c};
-    const std::int64_t length2 = u.x * u.x + u.y * u.y;
-    const std::int64_t k = (s.in(6, 14) * length2 - 10 * (w.x * u.x + w.y * u.y)) / (10 * length2);
-    const Milli v = {w.x + k * u.x, w.y + k * u.y};
-    const double v2 = double(v.x * v.x + v.y * v.y);
-    if (v2 < 100 || double(c * c) > 1e-5 * double(length2) * v2) continue;
-    // (y, -x) x u = 1: e = m (y, -x) + j u, j putting t in [0, 1).
-    const Milli e0 = {m * y, -m * x};
-    const std::int64_t j = -floorDiv(cross(e0, v), c);
-    const Milli e = {e0.x + j * u.x, e0.y + j * u.y};
-    if (cross(e, v) % c == 0) continue;  // crossing at an end of T1's side
-    const Milli p = {s.in(-20, 20), s.in(-20, 20)};
-    const int r = int(s.in(0, 2));
-    a[r] = {p.x * 1000, p.y * 1000};
-    a[(r + 1) % 3] = {(p.x + u.x) * 1000, (p.y + u.y) * 1000};
-    a[(r + 2) % 3] = s.vertex(50000);
-    b[0] = {(p.x + e.x) * 1000, (p.y + e.y) * 1000};
-    b[1] = {(p.x + e.x + v.x) * 1000, (p.y + e.y + v.y) * 1000};
-    b[2] = s.vertex(50000);
-    if (s.coin()) std::swap(a, b);
-    return;
-  }
+  Milli w, r;
+  do w = {s.in(-3, 3), s.in(-3, 3)}, r = {s.in(-3, 3), s.in(-3, 3)};
+  while (cross(w, r) != 1);
+  const std::int64_t k = s.in(30, 60) / std::max(std::llabs(w.x), std::llabs(w.y));
+  const std::int64_t j = s.in(2, 3), i = s.in(1, j - 1), l = s.in(0, 2);
+  const Milli v = plus(r, k, w), p = {s.in(-20, 20), s.in(-20, 20)};
+  const Milli q = plus(plus(p, i, w), -l, v);
+  const int at = int(s.in(0, 2));
+  a[at] = whole(p);
+  a[(at + 1) % 3] = whole(plus(plus(p, 1, v), j, w));
+  a[(at + 2) % 3] = s.vertex(50000);
+  b[0] = whole(q);
+  b[1] = whole(plus(q, l + 1, v));
+  b[2] = s.vertex(50000);
+  if (s.coin()) std::swap(a, b);
 }
 
 // T1's first side far out (whole numbers of 1e8 to 1e9 that floats hold) on a line through the
 // origin, and T2's first vertex a decimal point of that line near the origin: as a float it is
-// off the line by far less than the rounding error of its turn's double value.
+// off the line by far less than the rounding error of its turn's double value. T2's other two
+// lie on either side of the line, its sides crossing it at wide angles (the crossings along
+// the far side come out within a few float steps of its length).
 void nearOriginFarSide(Source& s, Milli a[3], Milli b[3]) {
   Milli w;
   do w = {s.in(-15, 15), s.in(-15, 15)};
@@ -145,25 +127,14 @@ void nearOriginFarSide(Source& s, Milli a[3], Milli b[3]) {
     return sign * ((k >> shift) << shift);
   };
   const std::int64_t k1 = farOut(1), k2 = farOut(-1), t = s.in(1, 200);
-  a[0] = {k1 * w.x * 1000, k1 * w.y * 1000};
-  a[1] = {k2 * w.x * 1000, k2 * w.y * 1000};
-  a[2] = s.coin() ? s.vertex(50000)
-                  : Milli{s.in(-1000, 1000) * 1000 * 1000 * 1000,
-                          s.in(-1000, 1000) * 1000 * 1000 * 1000};
-  // T2's sides cross the far line at a wide angle (the square of the sine at least 0.04), where
-  // the crossings computed along it come out within a few float steps of its length.
-  const auto wide = [w](Milli d) {
-    const double c = double(cross(d, w));
-    return c * c >= 0.04 * double(d.x * d.x + d.y * d.y) * double(w.x * w.x + w.y * w.y);
-  };
-  Milli d1, d2;
-  do {
-    d1 = {s.in(-300, 300), s.in(-300, 300)};
-    d2 = {s.in(-300, 300), s.in(-300, 300)};
-  } while (!wide(d1) || !wide(d2) || !wide({d2.x - d1.x, d2.y - d1.y}));
-  b[0] = {t * w.x, t * w.y};
-  b[1] = {b[0].x + d1.x, b[0].y + d1.y};
-  b[2] = {b[0].x + d2.x, b[0].y + d2.y};
+  a[0] = whole(plus({}, k1, w));
+  a[1] = whole(plus({}, k2, w));
+  a[2] = s.coin() ? s.vertex(50000) : whole({s.in(-1, 1) * k1 * size, s.in(-1, 1) * k1 * size});
+  const Milli across = {-w.y, w.x};
+  const std::int64_t left = s.in(5, 20), right = -s.in(5, 20);
+  b[0] = plus({}, t, w);
+  b[1] = plus(plus(b[0], left, across), s.in(-left / 2, left / 2), w);
+  b[2] = plus(plus(b[0], right, across), s.in(right / 2, -right / 2), w);
   if (s.coin()) std::swap(a, b);
 }
 
