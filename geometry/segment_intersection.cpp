@@ -30,29 +30,21 @@ bool evenSignificand(float v) {
   return (bits & 1) == 0;
 }
 
+// Whether num / den lies nearer to the neighbour than to r, a float next to it: beyond their
+// midpoint, which doubles hold exactly, or on it with the neighbour's last bit clear.
+bool nearerTo(float neighbour, float r, const Expansion<128>& num, const Expansion<16>& den) {
+  Expansion<128> beyond = num;  // num - den * midpoint
+  beyond.addScaled(den, -((double(neighbour) + r) / 2));
+  const int side = beyond.sign() * den.sign(), towards = neighbour > r ? 1 : -1;
+  return side == towards || (side == 0 && evenSignificand(neighbour));
+}
+
 // num / den rounded to the nearest float, ties to even. The quotient of the two sums' estimates
-// lands on that float or a neighbour; each step towards the true quotient is decided by the
-// exact sign of num - den * (the midpoint between two floats), which doubles hold exactly.
+// lands on that float or next to it; each step towards it is decided exactly.
 float roundedQuotient(const Expansion<128>& num, const Expansion<16>& den) {
-  const int denSign = den.sign();
-  const auto against = [&num, &den, denSign](float low, float high) {
-    Expansion<128> difference = num;
-    difference.addScaled(den, -((double(low) + high) / 2));
-    return difference.sign() * denSign;
-  };
   float r = float(num.estimate() / den.estimate());
-  for (;;) {
-    const float lower = std::nextafter(r, -HUGE_VALF);
-    const int side = against(lower, r);
-    if (side > 0 || (side == 0 && !evenSignificand(lower))) break;
-    r = lower;
-  }
-  for (;;) {
-    const float upper = std::nextafter(r, HUGE_VALF);
-    const int side = against(r, upper);
-    if (side < 0 || (side == 0 && !evenSignificand(upper))) break;
-    r = upper;
-  }
+  while (nearerTo(std::nextafter(r, -HUGE_VALF), r, num, den)) r = std::nextafter(r, -HUGE_VALF);
+  while (nearerTo(std::nextafter(r, HUGE_VALF), r, num, den)) r = std::nextafter(r, HUGE_VALF);
   return r + 0.0f;  // no -0
 }
 

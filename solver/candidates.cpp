@@ -248,11 +248,14 @@ void addCrossings(const TurnTable& turns, const Sides& sides, Collection* found)
     const SecondSegment& g = sides.of2[j];
     const float den = directionCross(f, g);
     const bool shallow = nearlyParallel(den, f, g);
+    // Most pairs: no end on the other's line, not nearly parallel, so no turns to look up.
     if (!shallow && !endOnLine) {
-      if (!flat.repeats(i, j))
+      if (!flat.repeats(i, j)) {
         found->add(crossingAlong(f, g, den), originOf(Found::kSidesCross, i, j));
+      }
       continue;
     }
+    // Nearly parallel sides on one line share a stretch; otherwise they cross at one point.
     const EndTurns ends = {turns.about2.sign(j, i), turns.about2.sign(j, next(i)),
                            turns.about1.sign(i, j), turns.about1.sign(i, next(j))};
     if (shallow && allOnOneLine(ends)) {
