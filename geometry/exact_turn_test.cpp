@@ -135,15 +135,15 @@ TEST(ExactCrossing, TheNearestFloatToCgalsExactCrossing) {
     const double ax = unit(engine) * at, ay = unit(engine) * at;
     const double ux = unit(engine) * span, uy = unit(engine) * span;
     const double off = std::pow(10.0, closeness(engine)), t1 = unit(engine), t2 = unit(engine);
-    const double near = k % 2 ? 0 : 1, mid = 0.5 + (t1 + t2) / 4;
-    const double ox = near * (ax + mid * ux) + unit(engine) * at * 1e-12 * near;
-    const double oy = near * (ay + mid * uy);
-    const Point a = makePoint(float(ax - ox), float(ay - oy));
-    const Point b = makePoint(float(ax + ux - ox), float(ay + uy - oy));
-    const Point c = makePoint(float(ax + (0.5 + t1 / 2) * ux - uy * off - ox),
-                              float(ay + (0.5 + t1 / 2) * uy + ux * off - oy));
-    const Point d = makePoint(float(ax + (0.5 + t2 / 2) * ux + uy * off - ox),
-                              float(ay + (0.5 + t2 / 2) * uy - ux * off - oy));
+    const double near = k % 2, mid = 0.5 + (t1 + t2) / 4;
+    const double ox = near * (ax + mid * ux), oy = near * (ay + mid * uy);
+    // The point t of the way along a-b, `side` times off off its line.
+    const auto point = [&](double t, double side) {
+      return makePoint(float(ax + t * ux - side * off * uy - ox),
+                       float(ay + t * uy + side * off * ux - oy));
+    };
+    const Point a = point(0, 0), b = point(1, 0), c = point(0.5 + t1 / 2, 1),
+                d = point(0.5 + t2 / 2, -1);
     const Exact::Segment_2 s1({a.x, a.y}, {b.x, b.y}), s2({c.x, c.y}, {d.x, d.y});
     if (s1.is_degenerate() || s2.is_degenerate() || !CGAL::do_intersect(s1, s2) ||
         CGAL::parallel(s1.supporting_line(), s2.supporting_line())) {
