@@ -129,7 +129,7 @@ void nearOriginFarSide(Source& s, Milli a[3], Milli b[3]) {
   const std::int64_t k1 = farOut(1), k2 = farOut(-1), t = s.in(1, 200);
   a[0] = whole(plus({}, k1, w));
   a[1] = whole(plus({}, k2, w));
-  a[2] = s.coin() ? s.vertex(50000) : whole({s.in(-1, 1) * k1 * size, s.in(-1, 1) * k1 * size});
+  a[2] = s.vertex(50000);
   const Milli across = {-w.y, w.x};
   const std::int64_t left = s.in(5, 20), right = -s.in(5, 20);
   b[0] = plus({}, t, w);
