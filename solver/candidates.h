@@ -16,7 +16,7 @@ constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3
 // vertices on one line), the ends of sides that overlap on one line count as crossings.
 struct Candidates {
   // The points are written as they are found; those past the count are never read, so they
-  // are left unset (zero-filled, 1,267 instructions per pair against 1,185).
+  // are left unset (fewer instructions than zero-filled).
   Candidates() {}
   union {
     Point points[kMaxCandidates];
