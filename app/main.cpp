@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/console_input.h"
 #include "app/report.h"
+#include "app/task_history.h"
 #include "app/terminal_lines.h"
 #include "viewer/viewer.h"
 
@@ -45,5 +46,5 @@ int main(int argc, char** argv) {
   reportOverlap(t1, t2, stdout);
   // Every result line is out before GLUT may end the process for want of a display.
   std::fflush(stdout);
-  runViewer(argc, argv, retask);
+  runViewer(argc, argv, startTasks(t1, t2, stdout));
 }

@@ -21,11 +21,10 @@ constexpr double kFontDescent = 4;
 constexpr double kMargin = 8;    // pixels between the text and the window's edges
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
 constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
-constexpr int kMaxOriginLines = 16;  // one for each candidate
-constexpr double kLineGap = 4;       // pixels between lines of words above each other
-constexpr float kOriginWidth = 3;    // pixels: the sides that make a candidate
-constexpr double kRingRadius = 8;    // pixels: the ring around a vertex inside
-constexpr int kMaxGridLines = 64;    // a grid step gives at most 16 lines across the view
+constexpr double kLineGap = 4;     // pixels between lines of words above each other
+constexpr float kOriginWidth = 3;  // pixels: the sides that make a candidate
+constexpr double kRingRadius = 8;  // pixels: the ring around a vertex inside
+constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
 constexpr float kBackground[] = {0.9f, 0.9f, 0.8f};  // the window's clear colour
 constexpr double kBackingPad = 2;                    // pixels of backing around a text
 constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
@@ -116,9 +115,9 @@ void gridLines(bool vertical, const double at[], int count, double otherCentre, 
 }
 
 // The boxes of the labels whose points the window shows, each at its point's pixel; shown[k]
-// is the label of boxes[k]. Returns their number.
+// is the index of the label of boxes[k]. Returns their number.
 int boxesInSight(const Label labels[], int count, int width, int height, LabelBox boxes[],
-                 const Label* shown[]) {
+                 int shown[]) {
   double model[16], projection[16];
   int viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, model);
@@ -134,7 +133,7 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
     box.awayY = labels[k].awayY;
     box.width = textWidth(labels[k].text);
     box.height = kFontHeight;
-    shown[inSight++] = &labels[k];
+    shown[inSight++] = k;
   }
   return inSight;
 }
@@ -184,14 +183,14 @@ double numbersAlongY(Camera view, int width, int height, double step, double fro
 
 // The origins asked for, in words, and their boxes at the bottom left, the first on top, above
 // the grid's row where the grid is shown. Returns their number.
-int originLines(const WordsShown& shown, char lines[][160], LabelBox boxes[]) {
-  const int total = gTask.n + gTask.p + gTask.q;
-  const int first = shown.origins ? 0 : shown.hovered, last = shown.origins ? total - 1 : first;
+int originLines(const WindowState& s, const Task& task, char lines[][160], LabelBox boxes[]) {
+  const int total = candidateTotal(task);
+  const int first = s.showOrigins ? 0 : s.hot, last = s.showOrigins ? total - 1 : first;
   if (first < 0 || last >= total) return 0;
-  const double base = kMargin + (shown.grid ? kFontHeight + kMargin : 0);
+  const double base = kMargin + (s.showGrid ? kFontHeight + kMargin : 0);
   for (int k = first; k <= last; ++k) {
     char* line = lines[k - first];
-    originLine(gTask, k, line, 160);
+    originLine(task, k, line, 160);
     boxes[k - first] = {0,
                         0,
                         0,
@@ -234,30 +233,36 @@ void drawGridWords(Camera view, int width, int height) {
   }
 }
 
-void drawWords(const WordsShown& shown, int width, int height) {
-  // The side of its point each name had in the last frame, by the name's id (-1: not shown).
-  static int lastSides[kMaxLabels];
+void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out) {
   // Fixed first: the result line in the top-left corner, and the origins at the bottom left.
-  char lines[1 + kMaxOriginLines][160];
-  LabelBox boxes[1 + kMaxOriginLines + kMaxLabels];
-  resultLine(gTask, shown.hint, lines[0], sizeof lines[0]);
-  boxes[0] = {
-      0, 0, 0, 0, textWidth(lines[0]), kFontHeight, kMargin, height - kMargin - kFontHeight};
-  const int fixed = 1 + originLines(shown, lines + 1, boxes + 1);
+  resultLine(task, hint, out->lines[0], sizeof out->lines[0]);
+  out->boxes[0] = {
+      0, 0, 0, 0, textWidth(out->lines[0]), kFontHeight, kMargin, s.height - kMargin - kFontHeight};
+  out->fixed = 1 + originLines(s, task, out->lines + 1, out->boxes + 1);
   // Names: boxes placed beside the points in sight, clear of the fixed ones.
-  Label labels[kMaxLabels];
-  const Label* named[1 + kMaxOriginLines + kMaxLabels] = {};
-  const int count = taskLabels(gTask, labels, shown.grabbed);
-  const int all = fixed + boxesInSight(labels, count, width, height, boxes + fixed, named + fixed);
-  for (int k = fixed; k < all; ++k) boxes[k].side = shown.keepSides ? lastSides[named[k]->id] : -1;
-  placeLabels(boxes, fixed, all, kLabelGap, width, height);
-  std::fill(lastSides, lastSides + kMaxLabels, -1);
-  for (int k = fixed; k < all; ++k) lastSides[named[k]->id] = boxes[k].side;
+  const int count = taskLabels(task, out->labels, s.active);
+  out->all = out->fixed + boxesInSight(out->labels, count, s.width, s.height,
+                                       out->boxes + out->fixed, out->named + out->fixed);
+  for (int k = out->fixed; k < out->all; ++k) {
+    out->boxes[k].side = s.keepSides ? s.sides[out->labels[out->named[k]].id] : -1;
+  }
+  placeLabels(out->boxes, out->fixed, out->all, kLabelGap, s.width, s.height);
+  std::fill(out->sides, out->sides + kMaxLabels, -1);
+  for (int k = out->fixed; k < out->all; ++k) {
+    out->sides[out->labels[out->named[k]].id] = out->boxes[k].side;
+  }
+}
+
+void drawWords(const FrameWords& words) {
   // The backings first: where two names must overlap, neither hides the other's letters.
-  for (int k = 0; k < all; ++k) backing(boxes[k].left, boxes[k].bottom, boxes[k].width);
-  for (int k = 0; k < all; ++k) {
-    text(k < fixed ? lines[k] : named[k]->text, boxes[k].left, boxes[k].bottom,
-         k >= fixed && named[k]->ofPolygon);
+  for (int k = 0; k < words.all; ++k) {
+    backing(words.boxes[k].left, words.boxes[k].bottom, words.boxes[k].width);
+  }
+  for (int k = 0; k < words.all; ++k) {
+    const bool name = k >= words.fixed;
+    const Label* label = name ? &words.labels[words.named[k]] : nullptr;
+    text(name ? label->text : words.lines[k], words.boxes[k].left, words.boxes[k].bottom,
+         name && label->ofPolygon);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/interaction.h"
 
 // Light grid lines at a round step across the view, the axes through the origin a shade
 // darker.
@@ -12,19 +13,22 @@ void drawGrid(Camera view, double aspect);
 // along the bottom and the left edge, and the axes' names x and y.
 void drawGridWords(Camera view, int width, int height);
 
-// What a frame's words show.
-struct WordsShown {
-  bool hint;       // the result line asks for f
-  int grabbed;     // the vertex held (0..5, T1 then T2), which shows its coordinates; or -1
-  bool keepSides;  // each name keeps the side of its point it had, where that is still clear
-  int hovered;     // the candidate under the cursor, whose origin is said in words; or -1
-  bool origins;    // every candidate's origin, a line each
-  bool grid;       // the grid's words take the bottom row
+// The words of one frame, placed: the fixed lines (the result line in the top-left corner, the
+// origins asked for at the bottom left) and the names beside the points in sight.
+struct FrameWords {
+  char lines[1 + kMaxCandidates][160];
+  Label labels[kMaxLabels];
+  LabelBox boxes[1 + kMaxCandidates + kMaxLabels];
+  int named[1 + kMaxCandidates + kMaxLabels];  // the label of each box past the fixed ones
+  int fixed = 0, all = 0;
+  int sides[kMaxLabels];  // by the name's id, the side it took (-1: not shown)
 };
 
-// A name beside every vertex in sight, the counts and the overlap in words in the top-left
-// corner, and the origins asked for in the bottom-left corner, a line each, above each other.
-void drawWords(const WordsShown& shown, int width, int height);
+// Places the frame's words for the task shown in the state; hint: the result line asks for f.
+void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out);
+
+// Draws the words placed, each on its backing.
+void drawWords(const FrameWords& words);
 
 // How candidate k was found, drawn over the scene: the two sides that make it thick (T1's
 // blue, T2's green), or the vertex inside ringed and the triangle it lies in thick.
