@@ -10,16 +10,17 @@
 void drawGrid(Camera view, double aspect);
 
 // The grid's words over the drawing: the step in the lower-left corner, each line's coordinate
-// along the bottom and the left edge, and the axes' names x and y.
-void drawGridWords(Camera view, int width, int height);
+// along the bottom and the left edge, and the axes' names x and y; a number or a name that would
+// meet one of the words avoid[0..avoiding) is left out.
+void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], int avoiding);
 
 // The words of one frame, placed: the fixed lines (the result line in the top-left corner, the
 // origins asked for at the bottom left) and the names beside the points in sight.
 struct FrameWords {
-  char lines[1 + kMaxCandidates][160];
+  char lines[2 + kMaxCandidates][160];
   Label labels[kMaxLabels];
-  LabelBox boxes[1 + kMaxCandidates + kMaxLabels];
-  int named[1 + kMaxCandidates + kMaxLabels];  // the label of each box past the fixed ones
+  LabelBox boxes[2 + kMaxCandidates + kMaxLabels];
+  int named[2 + kMaxCandidates + kMaxLabels];  // the label of each box past the fixed ones
   int fixed = 0, all = 0;
   int sides[kMaxLabels];  // by the name's id, the side it took (-1: not shown)
 };

@@ -166,13 +166,17 @@ void onDisplay() {
   for (const Point& point : gPoints) drawPoint(point);
   if (gState.hot >= 0) drawOrigin(task, gState.hot, gState.view, gState.height);
   glPopMatrix();
-  if (gState.showGrid) drawGridWords(gState.view, gState.width, gState.height);
+  // The words are placed first: the grid's numbers keep off them.
+  FrameWords words;
   if (gState.showWords) {
-    FrameWords words;
     layOutWords(gState, task, asksForF(), &words);
     framed(gState, words.sides);
-    drawWords(words);
   }
+  if (gState.showGrid) {
+    drawGridWords(gState.view, gState.width, gState.height, words.boxes,
+                  gState.showWords ? words.all : 0);
+  }
+  if (gState.showWords) drawWords(words);
   glFlush();
   glutSwapBuffers();
 }
