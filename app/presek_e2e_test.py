@@ -312,7 +312,7 @@ class Presek(unittest.TestCase):
             return held
 
         # Another button, and a press on a red point that is no triangle's vertex, move nothing.
-        drag("3", (1, 1), (3, 1), first.data)
+        drag("3", (1, 1), (3, 1), lambda shot: shot.data != first.data)  # T[0] says its origin
         drag("1", (3, 1), (2, 3), first.data)
         self.assertEqual(printed(), "")
         self.assertTrue(run.after(expect=first.data).data == first.data, "nothing moved")
