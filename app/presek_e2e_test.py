@@ -355,12 +355,12 @@ class Presek(unittest.TestCase):
                 "tessedit_char_whitelist=0123456789.-", shell=True, capture_output=True,
                 text=True, timeout=LIMIT).stdout.split()
 
-        for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "4 3 2 1"),
+        for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "3 2 1"),
                                        (["f"] + ["plus"] * 3, "1 1.5 2 2.5 3 3.5 4",
-                                        "3.5 3 2.5 2 1.5")]:
+                                        "3 2.5 2 1.5")]:
             run.after(*keys)
-            for geometry, psm, scale, numbers in [(f"940x30+84+{height - 30}", "7", "200%", along_x),
-                                                  (f"40x{height - 70}+0+40", "6", "300%", along_y)]:
+            for geometry, psm, scale, numbers in [(f"900x30+84+{height - 30}", "7", "200%", along_x),
+                                                  (f"40x{height - 180}+0+150", "6", "300%", along_y)]:
                 deadline = time.monotonic() + LIMIT  # until the last key's frame is read
                 while (seen := read(geometry, psm, scale)) != numbers.split() and \
                         time.monotonic() < deadline:
@@ -421,6 +421,23 @@ class Presek(unittest.TestCase):
         row = next(y for y in range(shot.height // 4, shot.height) if shot.at(600, y) == axis)
         self.assertTrue(any(shot.at(x, y) == BLACK for x in range(shot.width - 20, shot.width - 6)
                             for y in range(row - 22, row - 2)), "x named")
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def test_narrow_window(self):
+        # In a narrow window the result line wraps, whole, and f puts the task under it.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL, ["-geometry", "360x300"])
+        shot = run.shot()
+        for keys in [(), ("f",)]:
+            shot = run.after(*keys) if keys else shot
+            plain = run.after("l")
+            words = [(x, y) for y in range(80) for x in range(shot.width)
+                     if shot.at(x, y) != plain.at(x, y)]
+            self.assertTrue(max(x for x, _ in words) < shot.width - 6 and
+                            any(30 < y < 60 for _, y in words), keys)
+            if keys:  # the drawing starts below the words
+                self.assertGreater(plain.drawn_box()[1], max(y for _, y in words))
+            run.after("l", expect=shot.data)
         run.press("q")
         self.assertEqual(run.status(), 0)
 

@@ -125,4 +125,18 @@ TEST(WindowOperations, HoverLeaveWheelAndResize) {
   EXPECT_EQ(w.printed().substr(0, 40), "Zadatak: 0 0 4 0 0 4 13256.8 13256.8 5 1");
 }
 
+// f fits the whole task into the room under the words: in a narrow window they take more.
+TEST(WindowOperations, FitLeavesTheWordsTheirRoom) {
+  Session w;
+  for (int top : {0, 34, 200}) {
+    w.s.wordsTop = top;
+    key(w.s, 'f');
+    const Vec lo = windowPointOf(w.s.view, w.s.width, w.s.height, {0, 0});
+    const Vec hi = windowPointOf(w.s.view, w.s.width, w.s.height, {5, 5});
+    EXPECT_NEAR(hi.y, w.s.height - top - (lo.y - 0), 1e-3) << "centred in the room";
+    EXPECT_GT(lo.y, 0) << top;
+    EXPECT_NEAR((hi.y - lo.y) / (w.s.height - top), 1 / 1.1, 1e-6) << "its margin";
+  }
+}
+
 }  // namespace

@@ -92,7 +92,7 @@ unsigned act(WindowState& s, Action action, int code) {
                  ? kTaskSettled | kTaskChanged
                  : 0;
     case Action::kFit:
-      if (drawnBox(&lo, &hi)) setView(s, fitting(lo, hi, aspectOf(s)));
+      if (drawnBox(&lo, &hi)) setView(s, fitView(s, lo, hi));
       return 0;
     case Action::kZoomIn:
     case Action::kZoomOut:
@@ -192,8 +192,20 @@ unsigned resize(WindowState& s, int width, int height) {
   return kRedraw | kViewMoved;
 }
 
-void framed(WindowState& s, const int sides[kMaxLabels]) {
+void framed(WindowState& s, const int sides[kMaxLabels], int wordsTop) {
   std::copy(sides, sides + kMaxLabels, s.sides);
+  s.wordsTop = wordsTop;
+}
+
+Camera fitView(const WindowState& s, Point lo, Point hi) {
+  const int top = s.showWords ? std::clamp(s.wordsTop, 0, s.height - 1) : 0;
+  const int room = s.height - top;
+  Camera view = fitting(lo, hi, double(s.width) / room);
+  // That view fills a window of the room's height: the whole window shows more, and the box
+  // stands half the words' height lower.
+  view.distance = float(view.distance * double(s.height) / room);
+  view.cy = float(view.cy + top * halfHeightSeen(view) / s.height);
+  return view;
 }
 
 bool overVertex(const WindowState& s) {

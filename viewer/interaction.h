@@ -41,6 +41,7 @@ struct WindowState {
   int active = -1;             // the vertex held (0..5, T1 then T2), or -1
   bool keepSides = false;      // each name keeps the side it had, where that is still clear
   int sides[kMaxLabels] = {};  // by the name's id, the side it took (-1: not shown)
+  int wordsTop = 0;            // pixels the words take at the top of the window
 };
 
 // The state of a window of the given size that opens over the camera `first`.
@@ -72,8 +73,12 @@ unsigned leave(WindowState& s);
 // The window's new size (a size of 0 counts as 1).
 unsigned resize(WindowState& s, int width, int height);
 
-// A frame's names took these sides (by id): kept while they still fit.
-void framed(WindowState& s, const int sides[kMaxLabels]);
+// A frame's names took these sides (by id), kept while they still fit; its words took wordsTop
+// pixels at the top.
+void framed(WindowState& s, const int sides[kMaxLabels], int wordsTop);
+
+// The view that shows the box lo..hi whole, centred in the room the words leave under them.
+Camera fitView(const WindowState& s, Point lo, Point hi);
 
 // Whether a press at the pointer would take a vertex (the cursor is then a hand).
 bool overVertex(const WindowState& s);

@@ -1,6 +1,7 @@
 #include "viewer/layout.h"
 
 #include <algorithm>
+#include <cstring>
 
 bool boxesMeet(const LabelBox& a, const LabelBox& b) {
   return a.left < b.left + b.width && b.left < a.left + a.width && a.bottom < b.bottom + b.height &&
@@ -44,4 +45,30 @@ int clearPlace(const LabelBox places[], int count, const Vec ends[][2], int segm
     if (clear) return k;
   }
   return -1;
+}
+
+int wrapWords(const char* text, double room, double (*measure)(const char*), char out[][160],
+              int maxLines) {
+  int count = 0;
+  while (*text == ' ') ++text;
+  while (*text != '\0' && count < maxLines) {
+    char* line = out[count++];
+    std::size_t length = 0;  // the line's text so far: whole words
+    for (const char* end = text;;) {
+      const char* next = end + std::strspn(end, " ");
+      next += std::strcspn(next, " ");
+      const std::size_t tried = std::min<std::size_t>(next - text, 159);
+      std::memcpy(line, text, tried);
+      line[tried] = '\0';
+      const bool last = count == maxLines;
+      if (length > 0 && !last && measure(line) > room) break;
+      length = tried;
+      end = next;
+      if (*end == '\0' || tried == 159) break;
+    }
+    line[length] = '\0';
+    text += length;
+    while (*text == ' ') ++text;
+  }
+  return count;
 }

@@ -17,3 +17,9 @@ bool segmentMeetsBox(Vec a, Vec b, const LabelBox& box, double pad);
 // The first of places[0..count) that keeps pad pixels clear of every segment ends[k][0]-ends[k][1]
 // (k < segments, a point as a segment of no length), or -1.
 int clearPlace(const LabelBox places[], int count, const Vec ends[][2], int segments, double pad);
+
+// Breaks text at blanks into lines of at most `room` wide, as measure says, a word wider than
+// the room on a line of its own; returns the number of lines (at most maxLines, the last one
+// holding the rest).
+int wrapWords(const char* text, double room, double (*measure)(const char*), char out[][160],
+              int maxLines);

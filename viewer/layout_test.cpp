@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+#include <vector>
+
 namespace {
 
 LabelBox box(double left, double bottom, double width, double height) {
@@ -40,6 +44,29 @@ TEST(Layout, FirstClearPlace) {
   EXPECT_EQ(clearPlace(places, 3, everywhere, 2, 0), -1);
   EXPECT_TRUE(meetsAny(box(5, 5, 10, 10), places, 3));
   EXPECT_FALSE(meetsAny(box(10, 0, 80, 10), places, 3)) << "edges touch only";
+}
+
+// Words wrap at blanks into the room; a word wider than the room stands alone; the last line
+// allowed takes the rest.
+TEST(Layout, WordsWrap) {
+  const auto tenEach = [](const char* text) { return 10.0 * std::strlen(text); };
+  const struct {
+    const char* text;
+    double room;
+    int maxLines;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"n = 2, p = 0", 200, 4, {"n = 2, p = 0"}},
+      {"n = 2, p = 0", 60, 4, {"n = 2,", "p = 0"}},
+      {"Presek je prazan.", 50, 4, {"Presek", "je", "prazan."}},
+      {"a b c d", 30, 2, {"a b", "c d"}},
+      {"a b c d e", 10, 2, {"a", "b c d e"}},
+  };
+  for (const auto& c : cases) {
+    char out[4][160];
+    const int count = wrapWords(c.text, c.room, tenEach, out, c.maxLines);
+    EXPECT_EQ(std::vector<std::string>(out, out + count), c.lines) << c.text;
+  }
 }
 
 }  // namespace

@@ -211,9 +211,11 @@ int drawingInPixels(const WindowState& s, Vec ends[][2], int room) {
 
 // The origins asked for, in words, a line each, the first on top, and their boxes: in the first
 // corner where they keep clear of the drawing (the bottom left above the grid's row, the bottom
-// right, then under the result line at the right and at the left); where none is clear, at the
+// right, then under the result line, topTaken pixels, at the right and at the left); where none
+// is clear, at the
 // bottom left under a line that says so. Returns their number.
-int originLines(const WindowState& s, const Task& task, char lines[][160], LabelBox boxes[]) {
+int originLines(const WindowState& s, const Task& task, double topTaken, char lines[][160],
+                LabelBox boxes[]) {
   const int total = candidateTotal(task);
   const int first = s.showOrigins ? 0 : s.hot, last = s.showOrigins ? total - 1 : first;
   if (first < 0 || last >= total) return 0;
@@ -225,7 +227,7 @@ int originLines(const WindowState& s, const Task& task, char lines[][160], Label
   }
   const double row = kFontHeight + kLineGap, blockHeight = count * row - kLineGap;
   const double base = kMargin + (s.showGrid ? kFontHeight + kMargin : 0);
-  const double under = s.height - 2 * kMargin - kFontHeight - blockHeight;
+  const double under = s.height - topTaken - kMargin - blockHeight;
   const double right = s.width - kMargin - widest;
   const LabelBox corners[] = {textBox("", kMargin, base), textBox("", right, base),
                               textBox("", right, under), textBox("", kMargin, under)};
@@ -283,11 +285,19 @@ void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], i
 }
 
 void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out) {
-  // Fixed first: the result line in the top-left corner, and the origins at the bottom left.
-  resultLine(task, hint, out->lines[0], sizeof out->lines[0]);
-  out->boxes[0] = {
-      0, 0, 0, 0, textWidth(out->lines[0]), kFontHeight, kMargin, s.height - kMargin - kFontHeight};
-  out->fixed = 1 + originLines(s, task, out->lines + 1, out->boxes + 1);
+  // Fixed first: the result line in the top-left corner, wrapped, and the origins asked for.
+  char result[160];
+  const double room = s.width - 2 * kMargin, pitch = kFontHeight + kLineGap;
+  resultLine(task, true, result, sizeof result);
+  out->wordsTop =
+      int(kMargin + wrapWords(result, room, textWidth, out->lines, kMaxResultRows) * pitch);
+  resultLine(task, hint, result, sizeof result);
+  const int rows = wrapWords(result, room, textWidth, out->lines, kMaxResultRows);
+  for (int k = 0; k < rows; ++k) {
+    out->boxes[k] = textBox(out->lines[k], kMargin, s.height - kMargin - kFontHeight - k * pitch);
+  }
+  const double topTaken = kMargin + rows * pitch - kLineGap;
+  out->fixed = rows + originLines(s, task, topTaken, out->lines + rows, out->boxes + rows);
   // Names: boxes placed beside the points in sight, clear of the fixed ones.
   const int count = taskLabels(task, out->labels, s.active);
   out->all = out->fixed + boxesInSight(out->labels, count, s.width, s.height,

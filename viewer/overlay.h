@@ -16,16 +16,19 @@ void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], i
 
 // The words of one frame, placed: the fixed lines (the result line in the top-left corner, the
 // origins asked for at the bottom left) and the names beside the points in sight.
+constexpr int kMaxResultRows = 6;  // the rows the result line may wrap into
 struct FrameWords {
-  char lines[2 + kMaxCandidates][160];
+  char lines[kMaxResultRows + 1 + kMaxCandidates][160];
   Label labels[kMaxLabels];
-  LabelBox boxes[2 + kMaxCandidates + kMaxLabels];
-  int named[2 + kMaxCandidates + kMaxLabels];  // the label of each box past the fixed ones
+  LabelBox boxes[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];
+  int named[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];  // each name's label
   int fixed = 0, all = 0;
   int sides[kMaxLabels];  // by the name's id, the side it took (-1: not shown)
+  int wordsTop = 0;       // pixels the result line takes at the top, with the hint to press f
 };
 
-// Places the frame's words for the task shown in the state; hint: the result line asks for f.
+// Places the frame's words for the task shown in the state, the result line wrapped to the
+// window's width; hint: the result line asks for f.
 void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out);
 
 // Draws the words placed, each on its backing.

@@ -96,7 +96,7 @@ bool asksForF() {
   Point lo, hi;
   const double aspect = aspectOf(gState);
   return drawnBox(&lo, &hi) && showsPoorly(gState.view, aspect, lo, hi) &&
-         !sameView(gState.view, fitting(lo, hi, aspect));
+         !sameView(gState.view, fitView(gState, lo, hi));
 }
 
 // What an operation changed, done: the projection set again, a frame asked for, the cursor a
@@ -170,7 +170,7 @@ void onDisplay() {
   FrameWords words;
   if (gState.showWords) {
     layOutWords(gState, task, asksForF(), &words);
-    framed(gState, words.sides);
+    framed(gState, words.sides, words.wordsTop);
   }
   if (gState.showGrid) {
     drawGridWords(gState.view, gState.width, gState.height, words.boxes,
