@@ -93,6 +93,9 @@ bool TaskHistory::bringBack() {
 TaskControl startTasks(const Point t1[3], const Point t2[3], std::FILE* out) {
   gTasks.start(t1, t2, out);
   return {[]() -> const Task& { return gTasks.shown(); },
-          [](const Point v[6]) { gTasks.tryTask(v); }, []() { return gTasks.settle(); },
-          []() { return gTasks.takeBack(); }, []() { return gTasks.bringBack(); }};
+          [](const Point v[6]) { gTasks.tryTask(v); },
+          []() { return gTasks.settle(); },
+          []() { return gTasks.takeBack(); },
+          []() { return gTasks.bringBack(); },
+          writeQueued};
 }

@@ -180,6 +180,10 @@ unsigned wheel(WindowState& s, Vec at, int clicks) {
   return kRedraw | kViewMoved | hover(s);
 }
 
+unsigned closeWindow(WindowState& s) {
+  return drop(s) | kQuit;
+}
+
 unsigned leave(WindowState& s) {
   s.pointerIn = false;
   return hover(s);

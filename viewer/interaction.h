@@ -16,6 +16,7 @@ struct TaskControl {
   bool (*settle)();                   // the vertex dropped: a new task is told; whether it was
   bool (*takeBack)();                 // the settled task before comes back and is told
   bool (*bringBack)();                // what takeBack took back comes back and is told
+  void (*flush)();                    // what the output takes now of the tasks told is written
 };
 
 // What an operation changed, as bits of its answer.
@@ -66,6 +67,10 @@ unsigned key(WindowState& s, int code);
 // The wheel turned by `clicks` (up > 0) with the pointer at `at`: a zoom that keeps that plane
 // point under the pointer.
 unsigned wheel(WindowState& s, Vec at, int clicks);
+
+// The window is closed other than by its keys (its title bar, another client): the vertex held
+// is dropped first, so that nothing is lost.
+unsigned closeWindow(WindowState& s);
 
 // The pointer leaves the window: nothing is hot.
 unsigned leave(WindowState& s);

@@ -20,6 +20,7 @@ constexpr double kCircleStep = 0.06283185307179587;  // a hundredth of a full tu
 constexpr float kLineReach = 100.0f;                 // how far a line is drawn each way
 constexpr float kMarkSize = 4.0f;                    // point size in pixels
 constexpr unsigned kWatchPeriod = 200;               // ms between looks whether the window is there
+constexpr unsigned kFlushPeriod = 100;               // ms between writes of the tasks told
 constexpr int kWheelUp = 3, kWheelDown = 4;          // the buttons GLUT gives the wheel's clicks
 
 // The window's one state: everything the window remembers besides the scene and what GLUT keeps.
@@ -142,10 +143,22 @@ void watchWindow(int) {
   XErrorHandler previous = XSetErrorHandler(ignoreXError);
   XWindowAttributes attributes;
   if (XGetWindowAttributes(display, window, &attributes) == 0) {
-    std::exit(0);  // GLUT's clean-up of the window that is gone fails quietly too
+    apply(closeWindow(gState));  // GLUT's clean-up of the window that is gone fails quietly too
   }
   XSetErrorHandler(previous);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
+}
+
+// The tasks told are written as the output takes them: a pipe that nobody reads never stops the
+// window.
+void flushTold(int) {
+  gState.tasks.flush();
+  glutTimerFunc(kFlushPeriod, flushTold, 0);
+}
+
+// The title bar's close button: a vertex held is dropped first.
+void onClose() {
+  apply(closeWindow(gState));
 }
 
 }  // namespace
@@ -237,7 +250,9 @@ void openViewer(int argc, char** argv, TaskControl tasks) {
   glutMotionFunc(onMotion);
   glutPassiveMotionFunc(onPassiveMotion);
   glutEntryFunc(onEntry);
+  glutCloseFunc(onClose);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
+  glutTimerFunc(kFlushPeriod, flushTold, 0);
 }
 
 void runViewer(int argc, char** argv, TaskControl tasks) {
