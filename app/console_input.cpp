@@ -1,13 +1,13 @@
 #include "app/console_input.h"
 
-#include <poll.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "app/scanned_number.h"
 
 namespace {
 
@@ -29,20 +29,31 @@ void prompt(std::FILE* out, int vertex) {
   std::fflush(out);
 }
 
-// The line with its separators made blanks: parentheses, a comma followed by a blank, and the
+// Separators made blanks as the text goes by: parentheses, a comma followed by a blank, and the
 // one comma inside parentheses. Other commas stay, to be refused.
-std::string separated(std::string text) {
-  bool inParentheses = false;
-  int commas = 0;
-  for (size_t k = 0; k < text.size(); ++k) {
-    const char c = text[k];
-    const bool blankAfter = k + 1 < text.size() && (text[k + 1] == ' ' || text[k + 1] == '\t');
+class Separators {
+ public:
+  // What byte c, followed by byte next (-1 where the text ends), reads as.
+  char operator()(char c, int next) {
     if (c == '(' || c == ')') {
-      inParentheses = c == '(';
-      commas = 0;
+      inParentheses_ = c == '(';
+      commas_ = 0;
+      return ' ';
     }
-    const bool separator = c == ',' && (inParentheses ? ++commas == 1 : blankAfter);
-    if (c == '(' || c == ')' || separator) text[k] = ' ';
+    const bool blankAfter = next == ' ' || next == '\t';
+    return c == ',' && (inParentheses_ ? ++commas_ == 1 : blankAfter) ? ' ' : c;
+  }
+
+ private:
+  bool inParentheses_ = false;
+  int commas_ = 0;
+};
+
+// A line with its separators made blanks.
+std::string separated(std::string text) {
+  Separators separate;
+  for (size_t k = 0; k < text.size(); ++k) {
+    text[k] = separate(text[k], k + 1 < text.size() ? static_cast<unsigned char>(text[k + 1]) : -1);
   }
   return text;
 }
@@ -54,114 +65,158 @@ std::string commaAdvice(const std::string& word) {
          "posle njega (1, 5) ili zagrade ((1,5))";
 }
 
-// Whether the input has more to give without waiting: a file or a memory stream always does,
-// a pipe or a terminal where something has come (read unbuffered, so nothing is held back).
-bool readyNow(std::FILE* in) {
-  pollfd watched = {fileno(in), POLLIN, 0};
-  return watched.fd < 0 || poll(&watched, 1, 0) > 0;
+bool isBlank(int c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// Piped input read as "%f" reads it (glibc's scanf itself, on each line), a line at a time,
-// each line with its pair separators made blanks: "(1,5)", "(1, 5)" and "1, 5" read as "1 5".
+// A word as the warnings show it: a byte that is no printable character written as an escape,
+// "\0" for a NUL and "^Z" for the Ctrl-Z that ends a Windows console's input.
+std::string shown(const std::string& word) {
+  std::string text;
+  for (unsigned char c : word) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, c == 0 ? "\\0" : c == 0x1a ? "^Z" : "\\x%02x", c);
+    text += c >= 0x20 && c < 0x7f ? std::string(1, char(c)) : escape;
+  }
+  return text;
+}
+
+// A stream read from a FILE (a file, or a test's text), which never waits.
+class FileBytes : public ByteSource {
+ public:
+  explicit FileBytes(std::FILE* in) : in_(in) {}
+  std::size_t read(char* buffer, std::size_t size) override {
+    return std::fread(buffer, 1, size, in_);
+  }
+  bool readyNow() override { return true; }
+
+ private:
+  std::FILE* in_;
+};
+
+// Piped input read in blocks, with its pair separators made blanks ("(1,5)", "(1, 5)" and "1, 5"
+// read as "1 5"), and its numbers read as "%f" reads them.
 class PipedText {
  public:
-  explicit PipedText(std::FILE* in) : in_(in) {}
-  ~PipedText() { std::free(raw_); }
-  PipedText(const PipedText&) = delete;
-  PipedText& operator=(const PipedText&) = delete;
+  explicit PipedText(ByteSource& in) : in_(in) {}
 
-  // Reads the next number as "%f" does, blanks and line ends before it skipped; false where
-  // none can be read there or the input has ended. What is not a number stays, and every later
-  // read stops at it too.
+  // Reads the next number, blanks and line ends before it skipped; false where none can be read
+  // there or the input has ended. What is not a number stays, and every later read stops at it
+  // too.
   bool number(float* v) {
-    if (!skipBlanks(true)) return false;
-    std::FILE* rest = fmemopen(&line_[at_], line_.size() - at_, "r");
-    if (rest == nullptr) return false;
-    const bool read = std::fscanf(rest, "%f", v) == 1;
-    at_ += std::size_t(std::ftell(rest));
-    std::fclose(rest);
-    return read;
+    skipBlanks(true);
+    const ScannedNumber scanned = scanNumber([this](std::size_t k) { return byteAt(k); });
+    at_ += scanned.used;
+    if (scanned.kind == ScannedNumber::kRead) *v = scanned.value;
+    return scanned.kind == ScannedNumber::kRead;
   }
 
   // The word where reading stops: the rest of the line, blanks skipped, up to the next blank,
-  // within 31 characters. True where nothing at all is left.
-  bool stopWord(char word[32]) {
-    if (at_ == line_.size() && !nextLine()) {
-      *word = '\0';
-      return true;
-    }
-    // The rest of the line, its end included, within 31 characters.
-    const size_t lineEnd = line_.find('\n', at_);
-    const std::string rest = line_.substr(
-        at_, std::min<size_t>(31, lineEnd == std::string::npos ? 31 : lineEnd + 1 - at_));
-    const size_t start = rest.find_first_not_of(" \t\n\v\f\r");
-    const size_t end = start == std::string::npos ? 0 : rest.find_first_of(" \t\n\v\f\r", start);
-    std::snprintf(word, 32, "%s",
-                  start == std::string::npos ? "" : rest.substr(start, end - start).c_str());
+  // within 31 bytes. True where nothing at all is left.
+  bool stopWord(std::string* word) {
+    word->clear();
+    if (byteAt(0) < 0) return true;
+    std::size_t k = 0;
+    while (k < 31 && byteAt(k) >= 0 && byteAt(k) != '\n' && isBlank(byteAt(k))) ++k;
+    while (k < 31 && byteAt(k) >= 0 && !isBlank(byteAt(k))) *word += char(byteAt(k++));
     return false;
   }
 
-  // The whole word in which reading stopped ("1,5" where "1" was read and ",5" stopped it).
-  std::string wordAtStop() const {
-    const char* blanks = " \t\n\v\f\r";
-    const size_t before = line_.find_last_of(blanks, at_ == 0 ? 0 : at_ - 1);
-    const size_t start = before == std::string::npos || at_ == 0 ? 0 : before + 1;
-    return line_.substr(start, line_.find_first_of(blanks, at_) - start);
+  // The whole word in which reading stopped ("1,5" where "1" was read and ",5" stopped it),
+  // within 64 bytes of where it stopped.
+  std::string wordAtStop() {
+    std::size_t start = at_;
+    while (start > 0 && at_ - start < 64 && !isBlank(text_[start - 1])) --start;
+    std::string word = text_.substr(start, at_ - start);
+    for (std::size_t k = 0; k < 64 && byteAt(k) >= 0 && !isBlank(byteAt(k)); ++k) {
+      word += char(byteAt(k));
+    }
+    return word;
   }
 
-  // The first word left where the input has more without waiting; empty where it has none.
+  // The first word left, of what has come by now (and one more block where more has come): it
+  // never waits for, or reads on and on, what keeps arriving. Empty where nothing is left.
   std::string leftOver() {
-    if (!skipBlanks(false)) return "";
-    char word[32];
-    stopWord(word);
+    skipBlanks(false);
+    std::string word;
+    for (std::size_t k = at_; k < text_.size() && k < at_ + 31 && !isBlank(text_[k]); ++k) {
+      word += text_[k];
+    }
     return word;
   }
 
  private:
-  // Moves past blanks and line ends to what follows; false where the input ends first (or,
-  // unless waiting, where nothing more has come).
-  bool skipBlanks(bool wait) {
-    for (;;) {
-      while (at_ < line_.size() && std::isspace(static_cast<unsigned char>(line_[at_]))) ++at_;
-      if (at_ < line_.size()) return true;
-      if ((!wait && !readyNow(in_)) || !nextLine()) return false;
+  static constexpr std::size_t kBlock = 65536;
+
+  // Byte k past the reading place, as the reading sees it, or -1 past the end of the input.
+  int byteAt(std::size_t k) {
+    while (at_ + k >= ready_ && more()) {
     }
+    return at_ + k < ready_ ? static_cast<unsigned char>(text_[at_ + k]) : -1;
   }
 
-  bool nextLine() {
-    const ssize_t length = getline(&raw_, &capacity_, in_);
-    if (length < 0) return false;
-    line_ = separated(std::string(raw_, size_t(length)));
-    at_ = 0;
+  // Reads one more block; false at the end of the input. A byte's reading may wait for the next
+  // one (a comma followed by a blank), so the last byte is made ready with the next block.
+  bool more() {
+    if (ended_) return false;
+    char block[kBlock];
+    const std::size_t got = in_.read(block, sizeof block);
+    ended_ = got == 0;
+    text_.append(block, got);
+    const std::size_t last = ended_ ? text_.size() : text_.size() - 1;
+    for (; ready_ < last; ++ready_) {
+      const int next =
+          ready_ + 1 < text_.size() ? static_cast<unsigned char>(text_[ready_ + 1]) : -1;
+      text_[ready_] = separate_(text_[ready_], next);
+    }
     return true;
   }
 
-  std::FILE* in_;
-  std::string line_;
-  size_t at_ = 0;
-  char* raw_ = nullptr;
-  size_t capacity_ = 0;
+  // Moves past blanks and line ends, reading on where waiting is allowed, and otherwise only
+  // through what has come; what lies behind is let go.
+  void skipBlanks(bool wait) {
+    for (;;) {
+      while (at_ < ready_ && isBlank(static_cast<unsigned char>(text_[at_]))) ++at_;
+      if (at_ > kBlock) {
+        text_.erase(0, at_);
+        ready_ -= at_;
+        at_ = 0;
+      }
+      if (at_ < ready_ || (!wait && (extraBlocks_++ > 0 || !in_.readyNow())) || !more()) return;
+    }
+  }
+
+  ByteSource& in_;
+  Separators separate_;
+  std::string text_;       // the bytes read and not yet let go
+  std::size_t ready_ = 0;  // of which those whose reading is settled
+  std::size_t at_ = 0;     // the reading place
+  bool ended_ = false;
+  int extraBlocks_ = 0;  // blocks read when looking past the sixth vertex
 };
 
 // Why coordinate `axis` was not taken: the value read (read) or the word where reading stopped.
-void whyNot(char* why, size_t size, const char* axis, float v, bool read, bool atEnd,
-            const char* word, const std::string& whole) {
+std::string whyNot(const char* axis, float v, bool read, bool atEnd, const std::string& word,
+                   const std::string& whole) {
+  char why[96];
   char* end = nullptr;
   std::string asDecimal = whole;
   std::replace(asDecimal.begin(), asDecimal.end(), ',', '.');
   if (read) {
-    std::snprintf(why, size, "%s = %g %s", axis, double(v),
+    std::snprintf(why, sizeof why, "%s = %g %s", axis, double(v),
                   std::isfinite(v) ? "je vece od 1e18 po velicini" : "nije konacan broj");
   } else if (atEnd) {
-    std::snprintf(why, size, "%s: ulaz je zavrsen", axis);
-  } else if (std::strchr(word, ',') != nullptr &&
+    std::snprintf(why, sizeof why, "%s: ulaz je zavrsen", axis);
+  } else if (word.find(',') != std::string::npos && asDecimal.find('\0') == std::string::npos &&
              (std::strtof(asDecimal.c_str(), &end), *end == '\0' && end != asDecimal.c_str())) {
-    std::snprintf(why, size, "%s: %s", axis, commaAdvice(whole).c_str());
-  } else if (*word == '\0' || (std::strtof(word, &end), *end == '\0')) {
-    std::snprintf(why, size, "%s: nepotpun broj%s%s", axis, *word ? " ispred " : "", word);
+    return std::string(axis) + ": " + commaAdvice(whole);
+  } else if (word.empty() || (word.find('\0') == std::string::npos &&
+                              (std::strtof(word.c_str(), &end), *end == '\0'))) {
+    return std::string(axis) + ": nepotpun broj" + (word.empty() ? "" : " ispred " + word);
   } else {
-    std::snprintf(why, size, "%s: \"%s\" nije broj", axis, word);
+    return std::string(axis) + ": \"" + shown(word) + "\" nije broj";
   }
+  return why;
 }
 
 // Prompts for vertex `vertex` (0..5) and reads it into *p; false, with a warning, when a
@@ -170,25 +225,24 @@ bool readVertex(PipedText* in, std::FILE* out, std::FILE* err, int vertex, Point
   prompt(out, vertex);
   float v[2] = {p->x, p->y};
   const int read = !in->number(&v[0]) ? 0 : in->number(&v[1]) ? 2 : 1;
-  char stop[32] = {};
-  const bool atEnd = read < 2 && in->stopWord(stop);
+  std::string stop;
+  const bool atEnd = read < 2 && in->stopWord(&stop);
   const std::string whole = read < 2 ? in->wordAtStop() : "";
   // Where nothing is read, one reason serves both coordinates.
-  char why[2][320] = {};
+  std::string why[2];
   for (int axis = 0; axis < 2 - (read <= 0); ++axis) {
     const bool taken = axis < read && usable(v[axis]);
     if (taken) (axis == 0 ? p->x : p->y) = v[axis];
     const char* name = read <= 0 ? "x i y" : axis == 0 ? "x" : "y";
-    if (!taken) {
-      whyNot(why[axis], sizeof why[axis], name, v[axis], axis < read, atEnd, stop, whole);
-    }
+    if (!taken) why[axis] = whyNot(name, v[axis], axis < read, atEnd, stop, whole);
   }
-  if (why[0][0] == '\0' && why[1][0] == '\0') return true;
+  if (why[0].empty() && why[1].empty()) return true;
   std::fprintf(err,
                "Upozorenje: koordinate %d. temena (T%d) nisu ispravno ucitane (%s%s%s); "
                "koristi se ( %g , %g )\n",
-               vertex % 3 + 1, vertex / 3 + 1, why[0], why[0][0] && why[1][0] ? "; " : "", why[1],
-               double(p->x), double(p->y));
+               vertex % 3 + 1, vertex / 3 + 1, why[0].c_str(),
+               !why[0].empty() && !why[1].empty() ? "; " : "", why[1].c_str(), double(p->x),
+               double(p->y));
   return false;
 }
 
@@ -228,6 +282,11 @@ void explain(std::FILE* err, const Answer& a, int room) {
 }  // namespace
 
 bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]) {
+  FileBytes bytes(in);
+  return readTriangles(bytes, out, err, t1, t2);
+}
+
+bool readTriangles(ByteSource& in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]) {
   PipedText text(in);
   bool all = true;
   for (int v = 0; v < 6; ++v) all &= readVertex(&text, out, err, v, v < 3 ? &t1[v] : &t2[v - 3]);
@@ -237,7 +296,7 @@ bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], P
     std::fprintf(err,
                  "Upozorenje: ulaz se nastavlja posle sestog temena (\"%s\"); taj deo se "
                  "ne koristi.\n",
-                 left.c_str());
+                 shown(left).c_str());
   }
   return all;
 }
@@ -300,7 +359,8 @@ bool readTrianglesAtTerminal(const LineSource& nextLine, std::FILE* out, std::FI
     }
   }
   if (next < 6) {
-    std::fprintf(err, "\nUnos je prekinut pre svih sest temena; program se zavrsava.\n");
+    std::fprintf(err, "\nUnos je prekinut (%s) pre svih sest temena; program se zavrsava.\n",
+                 kEndOfInputKey);
     return false;
   }
   std::fputc('\n', out);

@@ -5,12 +5,14 @@
 #include <functional>
 #include <string>
 
+#include "app/platform.h"
 #include "geometry/geometry.h"
 
-// Prompts on out for the three vertices of T1 and then of T2, reads each as "%f %f" from in,
-// and ends with a blank line. A coordinate that is not read, not finite or beyond
+// Prompts on out for the three vertices of T1 and then of T2, reads each as "%f %f" from in
+// (read in blocks), and ends with a blank line. A coordinate that is not read, not finite or beyond
 // kMaxCoordinate keeps its previous value, and the vertex is named on err with what was wrong.
 // False when some coordinate was not taken.
+bool readTriangles(ByteSource& in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]);
 bool readTriangles(std::FILE* in, std::FILE* out, std::FILE* err, Point t1[3], Point t2[3]);
 
 // What one answer typed at a terminal holds: vertices (x y, possibly several pairs), or why

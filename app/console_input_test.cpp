@@ -55,6 +55,14 @@ TEST(ReadTriangles, PromptsReadsAndExplains) {
        {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 7},
        warning(5, "y: ulaz je zavrsen", "( 7 , 0 )")},
       {"", {}, fromOn(0, "x i y: ulaz je zavrsen")},
+      // A NUL is named as what it is, inside the task and after it; a pair's parentheses may span
+      // lines either side of its comma.
+      {std::string("0 0 4 0 0 4 1 1 5 1 \0 5", 23),
+       {0, 0, 4, 0, 0, 4, 1, 1, 5, 1},
+       fromOn(5, "x i y: \"\\0\" nije broj")},
+      {std::string("(0\n,0) 4 0 0 4 1 1 5 1 1 5\n\0\0", 29),
+       {0, 0, 4, 0, 0, 4, 1, 1, 5, 1, 1, 5},
+       "Upozorenje: ulaz se nastavlja posle sestog temena (\"\\0\\0\"); taj deo se ne koristi.\n"},
       // A lone sign is taken by the read and stops nothing; the word after it is not named.
       {"1 -\n4 0\n",
        {1, 0, 4},
@@ -75,6 +83,34 @@ TEST(ReadTriangles, PromptsReadsAndExplains) {
           << c.input << " vertex " << v;
     }
   }
+}
+
+// Piped input is read in blocks, and input that keeps coming after the sixth vertex is looked at
+// only as far as it has come: a task followed by endless blanks gets its results.
+TEST(ReadTriangles, ReadsInBlocksAndNeverWaitsPastTheTask) {
+  class Endless : public ByteSource {
+   public:
+    std::size_t read(char* buffer, std::size_t size) override {
+      ++reads;
+      if (given >= (std::size_t(64) << 20)) return 0;  // an end, so that a fault fails, not hangs
+      for (std::size_t k = 0; k < size; ++k, ++given) {
+        buffer[k] = given < task.size() ? task[given] : '\n';
+      }
+      return size;
+    }
+    bool readyNow() override { return true; }
+    std::string task = std::string(1 << 20, ' ') + "0 0 4 0 0 4 1 1 5 1 1 5";
+    std::size_t given = 0;
+    int reads = 0;
+  } in;
+  std::FILE* out = std::tmpfile();
+  std::FILE* err = std::tmpfile();
+  Point t[6];
+  EXPECT_TRUE(readTriangles(in, out, err, t, t + 3));
+  EXPECT_EQ(closeAndRead(err), "");
+  EXPECT_EQ(std::tie(t[5].x, t[5].y), std::make_tuple(1.0f, 5.0f));
+  EXPECT_LT(in.reads, 25);  // 16 blocks of 64 KiB hold the blanks before the task
+  std::fclose(out);
 }
 
 // At a terminal each line is an answer: pairs of numbers, or refused for a reason.

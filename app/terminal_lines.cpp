@@ -4,29 +4,33 @@
 
 #include <cstdlib>
 
+#include "app/history_file.h"
+
 namespace {
 
 constexpr int kRemembered = 500;  // answers kept in the history file
 
 }  // namespace
 
-TerminalLines::TerminalLines(std::string historyFile) : historyFile_(std::move(historyFile)) {
+TerminalLines::TerminalLines(const std::string& historyFile) {
   using_history();
   stifle_history(kRemembered);
-  // A file that is missing or has no history's header loads nothing.
-  if (!historyFile_.empty()) read_history(historyFile_.c_str());
+  rl_bind_key('\t', rl_insert);  // a tab is a blank, not a file name to complete
+  if (historyFile.empty()) return;
+  history_ = std::make_unique<HistoryFile>(historyFile);
+  for (const std::string& answer : history_->load(kRemembered)) add_history(answer.c_str());
 }
 
-TerminalLines::~TerminalLines() {
-  if (!historyFile_.empty()) write_history(historyFile_.c_str());
-}
+TerminalLines::~TerminalLines() = default;
 
 bool TerminalLines::next(const char* prompt, std::string* line) {
   char* typed = readline(prompt);
   if (typed == nullptr) return false;
   *line = typed;
-  if (line->find_first_not_of(" \t") != std::string::npos) add_history(typed);
   std::free(typed);
+  if (line->find_first_not_of(" \t") == std::string::npos) return true;
+  add_history(line->c_str());
+  if (history_) history_->add(*line);
   return true;
 }
 

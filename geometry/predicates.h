@@ -45,32 +45,8 @@ inline int turnSign(Point a, Point b, Point c) {
   return turnSign(widen(a), widen(b), widen(c));
 }
 
-// Twice the signed areas of the triangles that p makes with the sides of a, b, c, rounded as
-// the program's long-standing containment test rounds them: the third vertex seen from p is
-// held in single precision, and each area is rounded to it.
-struct SideAreas {
-  float d1, d2, d3;
-  // p lies on the line through a side.
-  bool onSideLine() const { return (d1 == 0) | (d2 == 0) | (d3 == 0); }
-  // p lies strictly right of a side.
-  bool outside() const { return (d1 < 0) | (d2 < 0) | (d3 < 0); }
-  // The rounded test takes p as inside a counter-clockwise a, b, c.
-  bool inside() const { return !onSideLine() && !outside(); }
-};
-
-inline SideAreas sideAreas(Point a, Point b, Point c, Point p) {
-  const double ax = double(a.x) - p.x;
-  const double ay = double(a.y) - p.y;
-  const double bx = double(b.x) - p.x;
-  const double by = double(b.y) - p.y;
-  const float cx = float(double(c.x) - p.x);
-  const float cy = float(double(c.y) - p.y);
-  return {float(ax * by - ay * bx), float(bx * cy - by * cx), float(cx * ay - cy * ax)};
-}
-
-// The two predicates in the codes the program has always used, which its straightforward rules
-// (testing/reference_solver) and the tests speak; the solver itself works with turnSign and
-// sideAreas.
+// The two predicates in the codes the program has always used; the solver itself works with
+// turnSign.
 
 // The turn of p, q, r as a code: 1 clockwise, 0 counter-clockwise, -1 on one line.
 inline int orientation(Point p, Point q, Point r) {
@@ -78,12 +54,20 @@ inline int orientation(Point p, Point q, Point r) {
   return int(sign < 0) - int(sign == 0);
 }
 
-// Where p lies against triangle a, b, c by the rounded test: 1 strictly inside a
-// counter-clockwise triangle, 2 on the line through one of its sides, 0 otherwise (a
-// clockwise triangle has no inside).
+// Where p lies against triangle a, b, c by the rounded areas the program has always used: 1
+// strictly inside a counter-clockwise triangle, 2 on the line through one of its sides, 0
+// otherwise (a clockwise triangle has no inside). Within rounding of a side it may answer 1 for
+// a point outside; the solver asks exact turns instead.
 inline int pointInTriangle(Point a, Point b, Point c, Point p) {
-  const SideAreas d = sideAreas(a, b, c, p);
-  if (d.onSideLine()) return 2;
-  if (d.outside()) return 0;
+  const double ax = double(a.x) - p.x;
+  const double ay = double(a.y) - p.y;
+  const double bx = double(b.x) - p.x;
+  const double by = double(b.y) - p.y;
+  const float cx = float(double(c.x) - p.x);
+  const float cy = float(double(c.y) - p.y);
+  const float d1 = float(ax * by - ay * bx), d2 = float(bx * cy - by * cx),
+              d3 = float(cx * ay - cy * ax);
+  if (d1 == 0 || d2 == 0 || d3 == 0) return 2;
+  if (d1 < 0 || d2 < 0 || d3 < 0) return 0;
   return 1;
 }

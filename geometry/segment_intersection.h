@@ -74,8 +74,8 @@ struct EndTurns {
   int fa, fb, ga, gb;
 };
 
-// Whether segments that are not parallel meet: unless both ends of one lie strictly on one
-// side of the other's line.
+// Whether two segments meet: unless both ends of one lie strictly on one side of the other's
+// line. Where all four ends lie on one line, whether they overlap is another question.
 inline bool segmentsMeet(EndTurns t) {
   return t.fa * t.fb <= 0 && t.ga * t.gb <= 0;
 }
@@ -90,13 +90,25 @@ inline Point crossingAlong(const FirstSegment& f, const SecondSegment& g, float 
   return makePoint(float(f.dx * u + f.ax), float(f.dy * u + f.ay));
 }
 
-// Where segments that meet do so: an end lying on the other's line is the point itself,
-// otherwise the crossing along f.
-inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float den, EndTurns t) {
+// Whether the four ends lie on one line.
+inline bool allOnOneLine(EndTurns t) {
+  return (t.fa | t.fb | t.ga | t.gb) == 0;
+}
+
+// Where the lines through a, b and through c, d cross, exactly, each coordinate rounded to the
+// nearest float. The lines must not be parallel.
+Point exactCrossing(Point a, Point b, Point c, Point d);
+
+// Where segments that meet in one point do so: an end lying on the other's line is the point
+// itself; otherwise the crossing along f, or, where f and g are nearly parallel (`shallow`) and
+// that formula loses the point, the exact crossing rounded.
+inline Point meetingPoint(const FirstSegment& f, const SecondSegment& g, float den, EndTurns t,
+                          bool shallow) {
   if (t.fa == 0) return f.a();
   if (t.fb == 0) return f.b();
   if (t.ga == 0) return g.a();
   if (t.gb == 0) return g.b();
+  if (shallow) return exactCrossing(f.a(), f.b(), g.a(), g.b());
   return crossingAlong(f, g, den);
 }
 

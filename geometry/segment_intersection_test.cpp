@@ -26,6 +26,18 @@ TEST(IntersectSegments, ResultsAndPoints) {
       {"second ends where the first begins", seg(1, 0, 2, 0), seg(0, 0, 1, 0), 2, {}},
       {"vertical overlap decided along y", seg(0, 0, 0, 2), seg(0, 1, 0, 3), 2, {}},
       {"zero-length first, taken as vertical", seg(1, 0, 1, 0), seg(0, 0, 2, 0), 0, {}},
+      // Within the parallel tolerance, but crossing exactly: the exact crossing, rounded.
+      {"nearly parallel, crossing off the float grid",
+       seg(3, -2, 60, 41),
+       seg(2, -3, 56, 38),
+       1,
+       {52.4f, 0x1.1a2222p+5f}},
+      {"nearly parallel, lines crossing beyond the first",
+       seg(0, 0, 20, 19),
+       seg(0, 1, 19, 19),
+       0,
+       {}},
+      {"nearly parallel, taken as one line", seg(0, 0, 1000, 1), seg(1, 0, 2000, 2), 2, {}},
       // The vertex (4, 0) lies on the first side's line: the crossing is that vertex, not the
       // point computed along the first side with u = 1/3 in single precision, (4, 2^-25).
       {"a side through a vertex", seg(4, -1, 4, 2), seg(0, 0, 4, 0), 1, {4, 0}},

@@ -192,6 +192,21 @@ void originLine(const Task& task, int k, char* out, std::size_t size) {
     case Found::kT2VertexIn:
       std::snprintf(out, size, "%s = teme T2.%d, unutar trougla T1", name, j + 1);
       break;
+    case Found::kT1PointOnSide:
+      std::snprintf(out, size,
+                    "%s = tacka T1.1 (trougao T1 je sveden na tacku) na stranici T2.%d-T2.%d", name,
+                    j + 1, (j + 1) % 3 + 1);
+      break;
+    case Found::kT2PointOnSide:
+      std::snprintf(out, size,
+                    "%s = tacka T2.1 (trougao T2 je sveden na tacku) na stranici T1.%d-T1.%d", name,
+                    i + 1, (i + 1) % 3 + 1);
+      break;
+    case Found::kVerticesTouch:
+      std::snprintf(out, size,
+                    "%s = zajednicko teme T1.%d i T2.%d (oba trougla su svedena na duzi)", name,
+                    i + 1, j + 1);
+      break;
   }
 }
 

@@ -47,20 +47,26 @@ TEST(ResultLine, TheCountsAndTheOverlapInWords) {
 // printed ring is named by its coordinates.
 TEST(OriginLine, HowEachCandidateWasFound) {
   Task task = typicalTask();
-  const Point candidates[] = {{3, 1}, {1, 3}, {1, 1}, {0.5f, 0}, {2, 2}};
-  const Origin origins[] = {originOf(Found::kSidesCross, 1, 0), originOf(Found::kStretchEnd, 2, 1),
-                            originOf(Found::kT2VertexIn, 0, 0), originOf(Found::kT1VertexIn, 2, 0),
-                            originOf(Found::kSidesCross, 0, 2)};
-  std::copy(candidates, candidates + 5, task.candidates);
-  std::copy(origins, origins + 5, task.origins);
+  const Point candidates[] = {{3, 1}, {1, 3}, {1, 1}, {0.5f, 0}, {2, 2}, {3, 1}, {1, 3}, {1, 1}};
+  const Origin origins[] = {
+      originOf(Found::kSidesCross, 1, 0),    originOf(Found::kStretchEnd, 2, 1),
+      originOf(Found::kT2VertexIn, 0, 0),    originOf(Found::kT1VertexIn, 2, 0),
+      originOf(Found::kSidesCross, 0, 2),    originOf(Found::kT1PointOnSide, 0, 2),
+      originOf(Found::kT2PointOnSide, 1, 0), originOf(Found::kVerticesTouch, 2, 1)};
+  std::copy(candidates, candidates + 8, task.candidates);
+  std::copy(origins, origins + 8, task.origins);
   const char* expected[] = {
       "T[0] = presek stranica T1.2-T1.3 i T2.1-T2.2",
       "T[1] = kraj zajednickog dela stranica T1.3-T1.1 i T2.2-T2.3",
       "T[2] = teme T2.1, unutar trougla T1",
       "( 0.500 , 0.000 ) = teme T1.3, unutar trougla T2",
       "( 2.000 , 2.000 ) = presek stranica T1.1-T1.2 i T2.3-T2.1",
+      // Where a triangle has no area: a point on a side, and two segments' shared vertex.
+      "T[0] = tacka T1.1 (trougao T1 je sveden na tacku) na stranici T2.3-T2.1",
+      "T[1] = tacka T2.1 (trougao T2 je sveden na tacku) na stranici T1.2-T1.3",
+      "T[2] = zajednicko teme T1.3 i T2.2 (oba trougla su svedena na duzi)",
   };
-  for (int k = 0; k < 5; ++k) {
+  for (int k = 0; k < 8; ++k) {
     char line[128];
     originLine(task, k, line, sizeof line);
     EXPECT_STREQ(line, expected[k]);

@@ -45,8 +45,8 @@ class Collection {
   int count_ = 0;
 };
 
-// Three-by-three bit tables (bit masks instead of loops over the nine pairs: 1,442 instructions
-// per pair as plain loops against 1,185). Bit 3i + j stands for row i and column j: side i of
+// Three-by-three bit tables (bit masks instead of loops over the nine pairs: fewer
+// instructions). Bit 3i + j stands for row i and column j: side i of
 // one triangle and side or vertex j of the other. One octal digit is one row.
 int bitOf(int row, int column) {
   return 3 * row + column;
@@ -81,8 +81,6 @@ unsigned transposed(unsigned m) {
 struct SideTurns {
   unsigned left = 0;
   unsigned right = 0;
-  unsigned below = 0;  // where the double value is below zero
-  unsigned above = 0;  // where it is zero or above
 
   // The turn of vertex k about side i.
   int sign(int i, int k) const {
@@ -97,20 +95,10 @@ struct SideTurns {
   unsigned inside(int turn) const { return inEveryRow(turn > 0 ? left : turn < 0 ? right : 0); }
 };
 
-// The two lanes of a turn pair: T2's vertices about T1's sides, T1's about T2's.
-constexpr int kAboutT1 = 0;
-constexpr int kAboutT2 = 1;
-
 struct TurnTable {
   SideTurns about1;  // T2's vertices against T1's sides
   SideTurns about2;  // T1's vertices against T2's sides
-  // The double values of turn bitOf(i, k), in lane kAboutT1 of T2's vertex k about T1's side i,
-  // in lane kAboutT2 of T1's vertex k about T2's side i: each formed from the vertex, as the
-  // containment test forms its first area.
-  Pair det[9];
   int turn1, turn2;  // the triangles' own turns
-  double size2;      // the square of the sum of the sizes of the coordinates
-  double smallest;   // the smallest size of a turn's double value
 };
 
 // The turn of triangle t, widened to p: its sign from the double value where that lies beyond
@@ -137,10 +125,6 @@ void exactSigns(const Point t1[3], const Point t2[3], TurnTable* table) {
   for (int i = 0; i < 3; ++i) {
     for (int k = 0; k < 3; ++k) {
       const int n = bitOf(i, k);
-      table->about1.below |= unsigned(table->det[n][kAboutT1] < 0) << n;
-      table->about2.below |= unsigned(table->det[n][kAboutT2] < 0) << n;
-      table->about1.above |= unsigned(table->det[n][kAboutT1] >= 0) << n;
-      table->about2.above |= unsigned(table->det[n][kAboutT2] >= 0) << n;
       const int sign1 = exactTurnSign(v1[i], v1[next(i)], v2[k]);
       const int sign2 = exactTurnSign(v2[i], v2[next(i)], v1[k]);
       table->about1.left |= unsigned(sign1 > 0) << n;
@@ -158,17 +142,17 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     p2[i] = widenPair(t2[i]);
   }
   // d[k][m]: from T1's vertex k to T2's vertex m. Seen from T2's vertex the same differences
-  // change sign, which leaves their cross products as they are. (Each loop unrolled: 1,451
-  // instructions per pair rolled against 1,185.)
+  // change sign, which leaves their cross products as they are. (Each loop unrolled: fewer
+  // instructions.)
   Pair d[3][3];
 #pragma GCC unroll 3
   for (int k = 0; k < 3; ++k) {
 #pragma GCC unroll 3
     for (int m = 0; m < 3; ++m) d[k][m] = p2[m] - p1[k];
   }
-  // Two turns at a time, one in each lane (1,344 instructions per pair as single turns): T2's
-  // vertex k about T1's side i, from d[i][k] and d[next(i)][k], and T1's vertex k about T2's
-  // side i, from d[k][i] and d[k][next(i)].
+  // Two turns at a time, one in each lane (fewer instructions than single turns): T2's vertex
+  // k about T1's side i, from d[i][k] and d[next(i)][k], and T1's vertex k about T2's side i,
+  // from d[k][i] and d[k][next(i)].
   TurnTable table;
   Pair smallest = {HUGE_VAL, HUGE_VAL};
   unsigned below1 = 0, below2 = 0;
@@ -178,7 +162,6 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
     for (int k = 0; k < 3; ++k) {
       const int n = bitOf(i, k);
       const Pair det = crossLanes(d[i][k], d[next(i)][k], d[k][i], d[k][next(i)]);
-      table.det[n] = det;
       smallest = smaller(smallest, sizes(det));
       const unsigned negative = signBits(det);
       below1 |= (negative & 1) << n;
@@ -193,57 +176,19 @@ TurnTable turnTable(const Point t1[3], const Point t2[3]) {
   Pair coordinateSizes = sizes(p1[0]) + sizes(p2[0]);
   for (int k = 1; k < 3; ++k) coordinateSizes += sizes(p1[k]) + sizes(p2[k]);
   const double s = coordinateSizes[0] + coordinateSizes[1];
-  table.size2 = s * s;
-  const double threshold = 4 * kTurnErrorBound * table.size2;
-  table.smallest = std::min(smallest[0], smallest[1]);
-  if (table.smallest > threshold) {
+  const double threshold = 4 * kTurnErrorBound * (s * s);
+  if (std::min(smallest[0], smallest[1]) > threshold) {
     // No value is zero: a sign bit is a value below zero.
-    table.about1.below = table.about1.right = below1;
-    table.about2.below = table.about2.right = below2;
-    table.about1.above = table.about1.left = ~below1 & kAllPairs;
-    table.about2.above = table.about2.left = ~below2 & kAllPairs;
+    table.about1.right = below1;
+    table.about2.right = below2;
+    table.about1.left = ~below1 & kAllPairs;
+    table.about2.left = ~below2 & kAllPairs;
   } else {
     exactSigns(t1, t2, &table);
   }
   table.turn1 = ownTurn(t1, p1, threshold);
   table.turn2 = ownTurn(t2, p2, threshold);
   return table;
-}
-
-// The rounded containment test's areas hold the third vertex seen from the tested point in
-// single precision. That moves each from the exact turn by less than 2^-24 (1 + 2^-26) of the
-// sum of the sizes of its two products, each at most s^2 (s: the sum of the sizes of the
-// coordinates), so with the double values' own error by less than 2^-22 s^2. Beyond twice
-// that from zero, an area has the sign of the exact turn.
-constexpr double kRoundedAreaError = 0x1p-21;
-
-// The vertices of one triangle inside the other, t, as bits: strictly inside by the exact
-// turns, or inside by the rounded containment test of t put counter-clockwise. Lane kAboutT1
-// takes T2's vertices in T1, lane kAboutT2 T1's in T2.
-unsigned insideOf(const TurnTable& turns, int lane, const Point t[3], const Point vertices[3]) {
-  const SideTurns& about = lane == kAboutT1 ? turns.about1 : turns.about2;
-  const int turn = lane == kAboutT1 ? turns.turn1 : turns.turn2;
-  const unsigned strictly = about.inside(turn);
-  // The rounded test's areas are the turns of a vertex about the sides of t put
-  // counter-clockwise: sides 0, 1, 2, or for a clockwise t the reverse of sides 2, 1, 0. The
-  // first is the double value rounded to single precision, which keeps the sign: where that
-  // value is negative or zero, the test cannot answer "inside".
-  const bool clockwise = turn < 0;
-  const int firstSide = clockwise ? 2 : 0, lastSide = clockwise ? 0 : 2;
-  const double counterClockwise = clockwise ? -1 : 1;
-  const Point second = t[clockwise ? 2 : 1], third = t[clockwise ? 1 : 2];
-  const unsigned firstAtMostZero = clockwise ? about.above >> bitOf(2, 0) : about.below;
-  unsigned found = strictly;
-  for (unsigned maybe = ~(strictly | firstAtMostZero) & 7; maybe != 0; maybe &= maybe - 1) {
-    const int k = __builtin_ctz(maybe);
-    const double area1 = counterClockwise * turns.det[bitOf(firstSide, k)][lane];
-    const double area2 = counterClockwise * turns.det[bitOf(1, k)][lane];
-    const double area3 = counterClockwise * turns.det[bitOf(lastSide, k)][lane];
-    const double margin = kRoundedAreaError * turns.size2;
-    if (float(area1) <= 0 || area2 < -margin || area3 < -margin) continue;
-    if (sideAreas(t[0], second, third, vertices[k]).inside()) found |= 1u << k;
-  }
-  return found;
 }
 
 // The sides of both triangles, as the segment intersection takes them.
@@ -302,18 +247,23 @@ void addCrossings(const TurnTable& turns, const Sides& sides, Collection* found)
     const FirstSegment& f = sides.of1[i];
     const SecondSegment& g = sides.of2[j];
     const float den = directionCross(f, g);
-    if (nearlyParallel(den, f, g)) {
+    const bool shallow = nearlyParallel(den, f, g);
+    // Most pairs: no end on the other's line, not nearly parallel, so no turns to look up.
+    if (!shallow && !endOnLine) {
+      if (!flat.repeats(i, j)) {
+        found->add(crossingAlong(f, g, den), originOf(Found::kSidesCross, i, j));
+      }
+      continue;
+    }
+    // Nearly parallel sides on one line share a stretch; otherwise they cross at one point.
+    const EndTurns ends = {turns.about2.sign(j, i), turns.about2.sign(j, next(i)),
+                           turns.about1.sign(i, j), turns.about1.sign(i, next(j))};
+    if (shallow && allOnOneLine(ends)) {
       if (flat.flat1 || flat.flat2) addSharedStretch(f, g, turns.about1, i, j, found);
       continue;
     }
     if (flat.repeats(i, j)) continue;
-    if (!endOnLine) {
-      found->add(crossingAlong(f, g, den), originOf(Found::kSidesCross, i, j));
-      continue;
-    }
-    const EndTurns ends = {turns.about2.sign(j, i), turns.about2.sign(j, next(i)),
-                           turns.about1.sign(i, j), turns.about1.sign(i, next(j))};
-    found->add(meetingPoint(f, g, den, ends), originOf(Found::kSidesCross, i, j));
+    found->add(meetingPoint(f, g, den, ends, shallow), originOf(Found::kSidesCross, i, j));
   }
 }
 
@@ -328,32 +278,27 @@ void addTouchingPoints(const Point t1[3], const Point t2[3], const TurnTable& tu
   const bool point2 = flat2 && samePlace(t2[0], t2[1]) && samePlace(t2[0], t2[2]);
   for (int j = 0; j < 3 && point1 != point2; ++j) {
     if (point1 && turns.about2.sign(j, 0) == 0 && withinSegment(t1[0], side(t2, j))) {
-      found->add(t1[0], originOf(Found::kStretchEnd, 0, j));
+      found->add(t1[0], originOf(Found::kT1PointOnSide, 0, j));
     }
     if (point2 && turns.about1.sign(j, 0) == 0 && withinSegment(t2[0], side(t1, j))) {
-      found->add(t2[0], originOf(Found::kStretchEnd, j, 0));
+      found->add(t2[0], originOf(Found::kT2PointOnSide, j, 0));
     }
   }
   if (flat1 && flat2 && !point1 && !point2 && found->count() == 0) {
     for (int k = 0; k < 9; ++k) {
       if (samePlace(t1[k / 3], t2[k % 3])) {
-        found->add(t1[k / 3], originOf(Found::kStretchEnd, k / 3, k % 3));
+        found->add(t1[k / 3], originOf(Found::kVerticesTouch, k / 3, k % 3));
       }
     }
   }
 }
 
-// The vertices of each triangle inside the other, each place once, found in the order T1[0],
-// T2[0], T1[1], ...; those of T2 follow those of T1. Where every turn lies beyond the rounded
-// test's error, its areas have the signs of the exact turns, and it answers "inside" exactly
-// where they do.
+// The vertices of each triangle strictly inside the other by the exact turns, each place once,
+// found in the order T1[0], T2[0], T1[1], ...; those of T2 follow those of T1.
 void addInsideVertices(const Point t1[3], const Point t2[3], const TurnTable& turns,
                        Collection* found, Candidates* result) {
-  const bool nearLine = !(turns.smallest > kRoundedAreaError * turns.size2);
-  const unsigned inside2 =
-      nearLine ? insideOf(turns, kAboutT2, t2, t1) : turns.about2.inside(turns.turn2);
-  const unsigned inside1 =
-      nearLine ? insideOf(turns, kAboutT1, t1, t2) : turns.about1.inside(turns.turn1);
+  const unsigned inside2 = turns.about2.inside(turns.turn2);
+  const unsigned inside1 = turns.about1.inside(turns.turn1);
   if ((inside1 | inside2) == 0) return;
   Point ofT2[3];
   Origin ofT2Origins[3];

@@ -41,18 +41,19 @@ TEST(FindCandidates, CountsAndPoints) {
        {{{0, 0}, {1, 0}, {1, 0}}, {{3, 0}, {1, 0}, {1, 0}}},
        {1, 0, 0},
        {{1, 0}}},
-      // Exactly, T2's first vertex lies 2.4e-9 outside T1's side from (-0.19, 0.358); the
-      // rounded containment test takes it as inside, and so does the program.
-      {"a vertex the rounded test takes as inside",
+      // T2's first vertex lies 2.4e-9 outside T1's side from (-0.19, 0.358), where rounded
+      // areas would take it as inside: the triangles do not meet. (Every pair is also solved in
+      // all four vertex orders against the straightforward rules.)
+      {"a vertex just outside",
        {{{0.212f, 0.741f}, {-0.19f, 0.358f}, {0.241f, 0.055f}},
         {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}, {-0.174f, -2.873f}, {-2.76f, -1.055f}}},
-       {0, 0, 1},
-       {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}}},
-      {"the same with T1 clockwise",
-       {{{0.212f, 0.741f}, {0.241f, 0.055f}, {-0.19f, 0.358f}},
-        {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}, {-0.174f, -2.873f}, {-2.76f, -1.055f}}},
-       {0, 0, 1},
-       {{0x1.86e9ccp-5f, 0x1.86ebf6p-3f}}},
+       {0, 0, 0},
+       {}},
+      // Sides within the parallel tolerance that cross exactly: a thin triangle.
+      {"nearly parallel sides crossing",
+       {{{0, 0}, {20, 19}, {20, 0}}, {{1, 1}, {19, 18}, {1, 18}}},
+       {2, 0, 1},
+       {{10, 9.5f}, {0x1.2f286cp+4f, 18}, {19, 18}}},
       // A triangle shrunk to a point: a touching point on a side, a vertex inside.
       {"a point on a side",
        {{{2, 2}, {2, 2}, {2, 2}}, {{4, 0}, {0, 4}, {0, 0}}},

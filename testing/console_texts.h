@@ -13,7 +13,7 @@ inline constexpr char kPrompts[] =
 // A stream that reads text, then ends.
 inline std::FILE* streamOf(const std::string& text) {
   std::FILE* stream = std::tmpfile();
-  std::fputs(text.c_str(), stream);
+  std::fwrite(text.data(), 1, text.size(), stream);
   std::rewind(stream);
   return stream;
 }

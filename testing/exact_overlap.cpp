@@ -103,19 +103,6 @@ std::string describe(const Ring& ring) {
 
 }  // namespace
 
-bool toleranceDecides(const Point t1[3], const Point t2[3]) {
-  for (int i = 0; i < 9; ++i) {
-    const Point *a = t1 + i / 3, *b = t1 + (i / 3 + 1) % 3, *c = t2 + i % 3,
-                *d = t2 + (i % 3 + 1) % 3;
-    const FT x1 = FT(b->x) - a->x, y1 = FT(b->y) - a->y, x2 = FT(d->x) - c->x, y2 = FT(d->y) - c->y;
-    const FT cross = x1 * y2 - y1 * x2;
-    if (cross != 0 &&
-        cross * cross <= FT(double(1e-5f)) * (x1 * x1 + y1 * y1) * (x2 * x2 + y2 * y2))
-      return true;
-  }
-  return false;
-}
-
 std::string disagreement(const Point t1[3], const Point t2[3]) {
   const Ring exact = exactOverlap(t1, t2);
   // What the program prints: the ring of two or more candidates, or the lone candidate.

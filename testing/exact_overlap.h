@@ -6,10 +6,6 @@
 
 #include "geometry/geometry.h"
 
-// Whether a side of t1 and a side of t2 are parallel within the program's tolerance (the
-// square of the sine of their angle at most 1e-5) without being exactly parallel.
-bool toleranceDecides(const Point t1[3], const Point t2[3]);
-
 // Empty when the program's answer is the exact overlap to the printed digit: every printed
 // vertex within printed rounding of the exact overlap's boundary, every exact vertex within it
 // of the printed ring, and no point printed twice unless the exact overlap has two vertices

@@ -34,13 +34,12 @@ bool shrunk(const Point t[3]) {
   return samePlace(t[0], t[1]) && samePlace(t[0], t[2]);
 }
 
-// Strictly inside by exact turns, or inside by the rounded test of t put counter-clockwise.
+// Strictly inside t, taken counter-clockwise, by exact turns.
 bool inside(const Point t[3], Point p) {
   const int turn = turnSign(t[0], t[1], t[2]);
   bool exact = turn != 0;
   for (int i = 0; i < 3; ++i) exact &= turnSign(t[i], t[(i + 1) % 3], p) == turn;
-  const bool swap = turn < 0;
-  return exact || pointInTriangle(t[0], t[1 + swap], t[2 - swap], p) == 1;
+  return exact;
 }
 
 Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
@@ -80,14 +79,15 @@ Candidates referenceCandidates(const Point t1[3], const Point t2[3]) {
     if (orientation(other[j], other[(j + 1) % 3], point[0]) == -1 &&
         withinSegment(point[0], side(other, j))) {
       addOnce(c.points, c.origins, &count, kMaxCandidates, point[0],
-              originOf(Found::kStretchEnd, shrunk(t1) ? 0 : j, shrunk(t1) ? j : 0));
+              shrunk(t1) ? originOf(Found::kT1PointOnSide, 0, j)
+                         : originOf(Found::kT2PointOnSide, j, 0));
     }
   }
   // Two flat triangles that nothing else joins touch where they share a vertex.
   for (int k = 0; k < 9 && flat(t1) && flat(t2) && !shrunk(t1) && !shrunk(t2) && !count; ++k) {
     if (samePlace(t1[k / 3], t2[k % 3])) {
       addOnce(c.points, c.origins, &count, kMaxCandidates, t1[k / 3],
-              originOf(Found::kStretchEnd, k / 3, k % 3));
+              originOf(Found::kVerticesTouch, k / 3, k % 3));
     }
   }
   c.n = count;

@@ -1,6 +1,7 @@
 // The solver's rules in their straightforward form: every side pair through
-// intersectSegments, every vertex through pointInTriangle and three turns, and the ordering by
-// its list of sides. The solver computes the same results faster; tests compare the two.
+// intersectSegments, every vertex through its turns about the other triangle's sides, and the
+// ordering by its list of sides. The solver computes the same results faster; tests compare the
+// two.
 #pragma once
 
 #include "geometry/geometry.h"

@@ -1,5 +1,6 @@
 #include "testing/triangle_pairs.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -74,6 +75,69 @@ void vertexOnSide(Source& s, Milli a[3], Milli b[3], std::int64_t sign) {
   b[2] = {mid.x - spread.x, mid.y - spread.y};
 }
 
+std::int64_t cross(Milli u, Milli v) {
+  return u.x * v.y - u.y * v.x;
+}
+
+// Milli a + k b, and whole numbers as thousandths.
+Milli plus(Milli a, std::int64_t k, Milli b) {
+  return {a.x + k * b.x, a.y + k * b.y};
+}
+Milli whole(Milli a) {
+  return {a.x * 1000, a.y * 1000};
+}
+
+// A side of each triangle nearly parallel to one of the other (whole coordinates, the square of
+// the sine of their angle about 1e-5 or less), crossing inside both: with w x r = 1, both small,
+// T1's side runs along u = v + j w from p, T2's along (l + 1) v, v = k w + r, from p + i w - l v.
+// Then u x v = j, and the sides cross at i / j (0 < i < j) of T1's side.
+void nearlyParallelCrossing(Source& s, Milli a[3], Milli b[3]) {
+  Milli w, r;
+  do w = {s.in(-3, 3), s.in(-3, 3)}, r = {s.in(-3, 3), s.in(-3, 3)};
+  while (cross(w, r) != 1);
+  const std::int64_t k = s.in(30, 60) / std::max(std::llabs(w.x), std::llabs(w.y));
+  const std::int64_t j = s.in(2, 3), i = s.in(1, j - 1), l = s.in(0, 2);
+  const Milli v = plus(r, k, w), p = {s.in(-20, 20), s.in(-20, 20)};
+  const Milli q = plus(plus(p, i, w), -l, v);
+  const int at = int(s.in(0, 2));
+  a[at] = whole(p);
+  a[(at + 1) % 3] = whole(plus(plus(p, 1, v), j, w));
+  a[(at + 2) % 3] = s.vertex(50000);
+  b[0] = whole(q);
+  b[1] = whole(plus(q, l + 1, v));
+  b[2] = s.vertex(50000);
+  if (s.coin()) std::swap(a, b);
+}
+
+// T1's first side far out (whole numbers of 1e8 to 1e9 that floats hold) on a line through the
+// origin, and T2's first vertex a decimal point of that line near the origin: as a float it is
+// off the line by far less than the rounding error of its turn's double value. T2's other two
+// lie on either side of the line, its sides crossing it at wide angles (the crossings along
+// the far side come out within a few float steps of its length).
+void nearOriginFarSide(Source& s, Milli a[3], Milli b[3]) {
+  Milli w;
+  do w = {s.in(-15, 15), s.in(-15, 15)};
+  while (w.x == 0 && w.y == 0);
+  const std::int64_t size = std::max(std::llabs(w.x), std::llabs(w.y));
+  // k w in floats: k a multiple of the step at which k * size fits in 24 bits.
+  const auto farOut = [&s, size](std::int64_t sign) {
+    const std::int64_t k = s.in(100, 1000) * 1000 * 1000 / size;
+    int shift = 0;
+    while ((k * size) >> shift >= (1 << 24)) ++shift;
+    return sign * ((k >> shift) << shift);
+  };
+  const std::int64_t k1 = farOut(1), k2 = farOut(-1), t = s.in(1, 200);
+  a[0] = whole(plus({}, k1, w));
+  a[1] = whole(plus({}, k2, w));
+  a[2] = s.vertex(50000);
+  const Milli across = {-w.y, w.x};
+  const std::int64_t left = s.in(5, 20), right = -s.in(5, 20);
+  b[0] = plus({}, t, w);
+  b[1] = plus(plus(b[0], left, across), s.in(-left / 2, left / 2), w);
+  b[2] = plus(plus(b[0], right, across), s.in(right / 2, -right / 2), w);
+  if (s.coin()) std::swap(a, b);
+}
+
 struct Kind {
   const char* name;
   void (*make)(Source& s, Milli a[3], Milli b[3]);
@@ -144,6 +208,8 @@ const Kind kKinds[kPairKinds] = {
        b[2] = {s.coin() ? far : -far, s.in(-far, far)};
        if (s.coin()) std::swap(a, b);
      }},
+    {"nearly parallel sides crossing", nearlyParallelCrossing},
+    {"a vertex near the origin, sides far out", nearOriginFarSide},
     {"every magnitude", [](Source&, Milli[3], Milli[3]) {}},
 };
 

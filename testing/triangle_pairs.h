@@ -16,7 +16,7 @@ float decimalCoordinate(std::int64_t thousandths);
 
 // The kinds of pairs: the first typed as people type them (decimals), the last, every
 // magnitude, as raw floats.
-constexpr int kPairKinds = 12;
+constexpr int kPairKinds = 14;
 constexpr int kEveryMagnitude = kPairKinds - 1;
 const char* pairKindName(int kind);
 
