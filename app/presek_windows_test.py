@@ -17,7 +17,7 @@ import presek_e2e_test as e2e  # noqa: E402  (its helpers: screenshots, xdotool,
 LINUX, SOURCE, DRIVER = (os.path.abspath(a) for a in sys.argv[1:4])
 BUILT = f"{SOURCE}/build-windows"
 WINE = shutil.which("wine64") or "/usr/lib/wine/wine64"
-PAIRS = 2000  # of each kind
+PAIRS = 4000  # of each kind
 NUMBERS = e2e.TYPICAL_INPUT.split()
 TYPED = "".join(f"{x} {y}\n" for x, y in zip(NUMBERS[::2], NUMBERS[1::2]))
 
@@ -77,7 +77,7 @@ class Windows(unittest.TestCase):
     def test_generated_pairs(self):
         linux = run([DRIVER, str(PAIRS)])
         self.assertEqual(run(windows("testing/report_driver") + [str(PAIRS)]), linux)
-        self.assertEqual(linux[0].count("Zadatak"), 12 * PAIRS)
+        self.assertGreaterEqual(linux[0].count("Zadatak"), 12 * PAIRS)  # every kind
 
     def test_odd_and_bad_input(self):
         # Every answer cut short, odd words in three places, Ctrl-Z, and the command line: the
@@ -103,7 +103,7 @@ class Windows(unittest.TestCase):
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         program.stdin.write(stdin.encode("latin-1"))
         program.stdin.close()
-        out = text(e2e.read_until(program.stdout.fileno(), printed[-9:]).encode("latin-1"))
+        out = text(e2e.read_until(program.stdout.fileno(), printed.rstrip()[-8:]).encode("latin-1"))
         window = e2e.xdotool("search", "--sync", "--name", e2e.TITLE)[0]
         for _ in range(100):  # until the first frame is drawn
             if e2e.Shot.of(window).at(3, 3) == e2e.BACKGROUND:

@@ -8,6 +8,7 @@
 
 #include "app/console_input.h"
 #include "app/report.h"
+#include "solver/solve.h"
 #include "testing/triangle_pairs.h"
 
 namespace {
@@ -46,7 +47,7 @@ int main(int argc, char** argv) {
       printAnswer(numbers);
       Point t1[3], t2[3];
       readPiped(file, numbers, t1, t2);
-      printReport(solveOverlap(t1, t2), stdout);
+      printReport(solveTask(t1, t2), stdout);
     }
   }
   return 0;
