@@ -1,0 +1,1 @@
+#include "solver/lesson.h"
