@@ -23,9 +23,14 @@ const GlutOption* glutOption(const char* word) {
 }  // namespace
 
 Invocation readCommandLine(int argc, char** argv, const char** refused) {
+  bool steps = false;
   for (int k = 1; k < argc; ++k) {
     if (std::strcmp(argv[k], "-h") == 0 || std::strcmp(argv[k], "--help") == 0) {
       return Invocation::kHelp;
+    }
+    if (std::strcmp(argv[k], "--koraci") == 0) {
+      steps = true;
+      continue;
     }
     const GlutOption* option = glutOption(argv[k]);
     if (option == nullptr || (option->takesValue && ++k == argc)) {
@@ -33,7 +38,7 @@ Invocation readCommandLine(int argc, char** argv, const char** refused) {
       return Invocation::kRefused;
     }
   }
-  return Invocation::kRun;
+  return steps ? Invocation::kRunWithSteps : Invocation::kRun;
 }
 
 void printHelp(std::FILE* out) {
@@ -52,6 +57,9 @@ void printHelp(std::FILE* out) {
       "Ako ulaz ne moze da se procita, rezultat se ispisuje, prozor se ne otvara, a program\n"
       "se zavrsava sa statusom 2.\n"
       "\n"
+      "Sa --koraci, posle rezultata ispisuju se koraci pravila: svaki par stranica, svako\n"
+      "teme prema drugom trouglu i svaka stranica poligona, sa brojevima n, p i q.\n"
+      "\n"
       "U prozoru: levim tasterom misa prevlaci se teme trougla (zadatak se resava ponovo, a\n"
       "kad se teme spusti, novi zadatak se ispisuje); u - zadatak pre poslednjeg prevlacenja;\n"
       "f - ceo zadatak; + i - - uvecanje i umanjenje; strelice - pomeranje; r - pocetni\n"
@@ -64,7 +72,8 @@ void printHelp(std::FILE* out) {
 
 void printUsage(std::FILE* out) {
   std::fputs(
-      "Upotreba: presek [-h | --help] [opcije za GLUT: -display EKRAN, -geometry SxV+X+Y, "
+      "Upotreba: presek [-h | --help] [--koraci] [opcije za GLUT: -display EKRAN, -geometry "
+      "SxV+X+Y, "
       "-iconic, -direct, -indirect, -gldebug, -sync]\n",
       out);
 }

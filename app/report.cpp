@@ -5,6 +5,7 @@
 
 #include "app/output.h"
 #include "scene/scene.h"
+#include "solver/lesson.h"
 #include "solver/polygon_order.h"
 
 Report solveOverlap(const Point t1[3], const Point t2[3]) {
@@ -66,6 +67,19 @@ Report reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
   printReport(report, out);
   showInScene(t1, t2, report);
   return report;
+}
+
+std::string lessonText(const Point t1[3], const Point t2[3]) {
+  const Lesson lesson = lessonOf(t1, t2);
+  std::string text = "Koraci:\n";
+  char line[320];
+  for (int k = 0; k < lesson.count; ++k) {
+    const int number = std::snprintf(line, sizeof line, "%d. ", k + 1);
+    stepWords(lesson, k, line + number, sizeof line - std::size_t(number));
+    text += line;
+    text += '\n';
+  }
+  return text;
 }
 
 namespace {

@@ -138,18 +138,20 @@ void Writer::pair(int i, int j) {
     ++crossingsMet_;
     return found(Tried::kSides, i, j, hit);
   }
-  const bool lengths = !samePlace(s1.a, s1.b) && !samePlace(s2.a, s2.b);
+  // A side with no length never crosses at one point, nor ends a shared stretch.
+  if (samePlace(s1.a, s1.b)) return step(Tried::kSides, Verdict::kT1SideIsPoint, i, j, s1.a);
+  if (samePlace(s2.a, s2.b)) return step(Tried::kSides, Verdict::kT2SideIsPoint, i, j, s2.a);
+  const bool oneLine = turnSign(s1.a, s1.b, s2.a) == 0 && turnSign(s1.a, s1.b, s2.b) == 0;
   if (met == 2) {
     // Along a flat triangle the ends of the shared stretch count.
-    const bool alongFlat = (flat1_ || flat2_) && lengths && turnSign(s1.a, s1.b, s2.a) == 0 &&
-                           turnSign(s1.a, s1.b, s2.b) == 0;
-    if (!alongFlat) return step(Tried::kSides, Verdict::kOneLine, i, j, s1.a);
+    if (!(flat1_ || flat2_) || !oneLine) return step(Tried::kSides, Verdict::kOneLine, i, j, s1.a);
     step(Tried::kSides, Verdict::kSharedStretch, i, j, s1.a);
     return sharedStretch(s1, s2, i, j);
   }
+  if (oneLine) return step(Tried::kSides, Verdict::kOneLineApart, i, j, s1.a);
   const FirstSegment f = asFirst(s1);
   const SecondSegment g = asSecond(s2);
-  const bool parallel = lengths && nearlyParallel(directionCross(f, g), f, g);
+  const bool parallel = nearlyParallel(directionCross(f, g), f, g);
   step(Tried::kSides, parallel ? Verdict::kParallel : Verdict::kApart, i, j, s1.a);
 }
 

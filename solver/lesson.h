@@ -37,6 +37,9 @@ enum class Verdict : std::uint8_t {
   kBothFlatOnce,   // the sides cross, but two flat triangles cross once only
   kSharedStretch,  // the sides share a stretch on one line; its ends follow as steps
   kOneLine,        // the sides overlap on one line; their ends are found otherwise
+  kT1SideIsPoint,  // side i of T1 has no length: it meets side j in no point of its own
+  kT2SideIsPoint,  // side j of T2 has no length: it meets side i in no point of its own
+  kOneLineApart,   // the sides lie on one line with no stretch in common
   kParallel,       // the sides are parallel and apart
   kApart,          // the sides do not meet
   kOnSide,         // the vertex (point) lies on the other triangle's side, not strictly inside

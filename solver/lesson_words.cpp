@@ -67,6 +67,19 @@ void sidesWords(const LessonStep& step, char* out, std::size_t size) {
                     "leze na istoj pravoj i imaju zajednicki deo; njegovi krajevi se nalaze kao "
                     "preseci drugih stranica ili temena.");
       return;
+    case Verdict::kT1SideIsPoint:
+    case Verdict::kT2SideIsPoint:
+      std::snprintf(out, size,
+                    "Stranica %s je samo tacka %s (njena temena se poklapaju), pa sa stranicom %s "
+                    "nema presek.",
+                    (step.verdict == Verdict::kT1SideIsPoint ? a : b).text, at.text,
+                    (step.verdict == Verdict::kT1SideIsPoint ? b : a).text);
+      return;
+    case Verdict::kOneLineApart:
+      std::snprintf(
+          out, size, both, a.text, b.text,
+          "leze na istoj pravoj, ali nemaju zajednicki deo (najvise se dodiruju krajem).");
+      return;
     case Verdict::kParallel:
       std::snprintf(out, size, both, a.text, b.text, "su paralelne i ne seku se.");
       return;
@@ -128,10 +141,12 @@ void pointWords(const LessonStep& step, char* out, std::size_t size) {
                 step.verdict == Verdict::kOutside ? "." : tail);
 }
 
-void ringWords(const LessonStep& step, char* out, std::size_t size) {
+void ringWords(const LessonStep& step, Point to, char* out, std::size_t size) {
   switch (step.tried) {
     case Tried::kRingSide:
-      std::snprintf(out, size, "Stranica poligona T[%d]-T[%d].", step.ofT1, step.ofT2);
+      std::snprintf(out, size,
+                    "Stranica poligona T[%d]-T[%d], od %s do %s: nijedna tacka nije desno od nje.",
+                    step.ofT1, step.ofT2, PlaceName(step.at).text, PlaceName(to).text);
       return;
     case Tried::kRingSegment:
       std::snprintf(out, size, "Sve tacke leze na jednoj pravoj: presek je duz T[0]-T[1].");
@@ -179,6 +194,6 @@ void stepWords(const Lesson& lesson, int k, char* out, std::size_t size) {
                     step.n);
       return;
     default:
-      return ringWords(step, out, size);
+      return ringWords(step, lesson.ring[step.ofT2], out, size);
   }
 }
