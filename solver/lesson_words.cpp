@@ -70,8 +70,8 @@ void sidesWords(const LessonStep& step, char* out, std::size_t size) {
     case Verdict::kT1SideIsPoint:
     case Verdict::kT2SideIsPoint:
       std::snprintf(out, size,
-                    "Stranica %s je samo tacka %s (njena temena se poklapaju), pa sa stranicom %s "
-                    "nema presek.",
+                    "Stranica %s je samo tacka %s (njena temena se poklapaju), pa ne daje presek "
+                    "sa stranicom %s.",
                     (step.verdict == Verdict::kT1SideIsPoint ? a : b).text, at.text,
                     (step.verdict == Verdict::kT1SideIsPoint ? b : a).text);
       return;
