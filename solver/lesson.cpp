@@ -103,6 +103,10 @@ class Writer {
     step(tried, counted ? Verdict::kCounted : Verdict::kFoundAlready, ofT1, ofT2, at);
   }
   void pair(int i, int j);
+  void crossing(int i, int j, Point hit);
+  void pointOnSides(bool point1);
+  void vertexOfT1(int k);
+  void vertexOfT2(int k);
   void sharedStretch(Segment s1, Segment s2, int i, int j);
 
   const Point* t1_;
@@ -117,27 +121,32 @@ class Writer {
   // The vertices of T2 inside T1, until those of T1 are all in.
   Point ofT2_[3];
   Origin ofT2Origins_[3];
+  int inT1_ = 0;
 };
+
+// Sides i and j cross at `hit`: counted, unless the place is found already or a flat triangle
+// is crossed once more.
+void Writer::crossing(int i, int j, Point hit) {
+  Verdict once = Verdict::kCounted;
+  if (flat1_ && flat2_ && crossingsMet_ > 0) {
+    once = Verdict::kBothFlatOnce;
+  } else if (flat2_ && crossed1_[i]) {
+    once = Verdict::kT2FlatOnce;
+  } else if (flat1_ && crossed2_[j]) {
+    once = Verdict::kT1FlatOnce;
+  }
+  if (once != Verdict::kCounted) return step(Tried::kSides, once, i, j, hit);
+  crossed1_[i] = crossed2_[j] = true;
+  ++crossingsMet_;
+  found(Tried::kSides, i, j, hit);
+}
 
 // Side i of T1 against side j of T2.
 void Writer::pair(int i, int j) {
   const Segment s1 = side(t1_, i), s2 = side(t2_, j);
   Point hit;
   const int met = intersectSegments(s1, s2, &hit);
-  if (met == 1) {
-    Verdict once = Verdict::kCounted;
-    if (flat1_ && flat2_ && crossingsMet_ > 0) {
-      once = Verdict::kBothFlatOnce;
-    } else if (flat2_ && crossed1_[i]) {
-      once = Verdict::kT2FlatOnce;
-    } else if (flat1_ && crossed2_[j]) {
-      once = Verdict::kT1FlatOnce;
-    }
-    if (once != Verdict::kCounted) return step(Tried::kSides, once, i, j, hit);
-    crossed1_[i] = crossed2_[j] = true;
-    ++crossingsMet_;
-    return found(Tried::kSides, i, j, hit);
-  }
+  if (met == 1) return crossing(i, j, hit);
   // A side with no length never crosses at one point, nor ends a shared stretch.
   if (samePlace(s1.a, s1.b)) return step(Tried::kSides, Verdict::kT1SideIsPoint, i, j, s1.a);
   if (samePlace(s2.a, s2.b)) return step(Tried::kSides, Verdict::kT2SideIsPoint, i, j, s2.a);
@@ -173,10 +182,18 @@ void Writer::crossings() {
 // triangles that nothing else joins touch where they share a vertex.
 void Writer::touchingPoints() {
   const bool point1 = shrunk(t1_), point2 = shrunk(t2_);
-  for (int j = 0; j < 3 && point1 != point2; ++j) {
-    const Point* point = point1 ? t1_ : t2_;
-    const Point* other = point1 ? t2_ : t1_;
-    const Tried tried = point1 ? Tried::kT1PointOnSide : Tried::kT2PointOnSide;
+  if (point1 != point2) pointOnSides(point1);
+  for (int k = 0; k < 9 && flat1_ && flat2_ && !point1 && !point2 && count_ == 0; ++k) {
+    if (samePlace(t1_[k / 3], t2_[k % 3])) found(Tried::kVerticesTouch, k / 3, k % 3, t1_[k / 3]);
+  }
+}
+
+// The one triangle shrunk to a point (T1's where point1) against the other's three sides.
+void Writer::pointOnSides(bool point1) {
+  const Point* point = point1 ? t1_ : t2_;
+  const Point* other = point1 ? t2_ : t1_;
+  const Tried tried = point1 ? Tried::kT1PointOnSide : Tried::kT2PointOnSide;
+  for (int j = 0; j < 3; ++j) {
     const int ofT1 = point1 ? 0 : j, ofT2 = point1 ? j : 0;
     if (turnSign(other[j], other[next(j)], point[0]) == 0 &&
         withinSegment(point[0], side(other, j))) {
@@ -185,70 +202,82 @@ void Writer::touchingPoints() {
       step(tried, Verdict::kOutside, ofT1, ofT2, point[0]);
     }
   }
-  for (int k = 0; k < 9 && flat1_ && flat2_ && !point1 && !point2 && count_ == 0; ++k) {
-    if (samePlace(t1_[k / 3], t2_[k % 3])) found(Tried::kVerticesTouch, k / 3, k % 3, t1_[k / 3]);
+}
+
+// Vertex k of T1 against T2: counted where strictly inside and its place is new.
+void Writer::vertexOfT1(int k) {
+  if (inside(t2_, t1_[k])) {
+    const bool counted =
+        !holds(ofT2_, inT1_, t1_[k]) && add(t1_[k], originOf(Found::kT1VertexIn, k, 0));
+    p_ = count_ - n_;
+    return step(Tried::kT1Vertex, counted ? Verdict::kCounted : Verdict::kFoundAlready, k, 0,
+                t1_[k]);
   }
+  int onSide = 0;
+  const Verdict verdict = placement(t2_, t1_[k], &onSide);
+  step(Tried::kT1Vertex, verdict, k, std::max(onSide, 0), t1_[k]);
+}
+
+// Vertex k of T2 against T1: counted where strictly inside and its place is new; it waits
+// apart until the vertices of T1 are in.
+void Writer::vertexOfT2(int k) {
+  if (inside(t1_, t2_[k])) {
+    const bool counted =
+        !holds(lesson_->found.points, count_, t2_[k]) &&
+        addOnce(ofT2_, ofT2Origins_, &inT1_, 3, t2_[k], originOf(Found::kT2VertexIn, 0, k));
+    q_ = inT1_;
+    return step(Tried::kT2Vertex, counted ? Verdict::kCounted : Verdict::kFoundAlready, 0, k,
+                t2_[k]);
+  }
+  int onSide = 0;
+  const Verdict verdict = placement(t1_, t2_[k], &onSide);
+  step(Tried::kT2Vertex, verdict, std::max(onSide, 0), k, t2_[k]);
 }
 
 // Below six crossings, the vertices of each triangle against the other, in the order T1.1,
-// T2.1, T1.2, ...: those strictly inside are counted, each place once.
+// T2.1, T1.2, ...; those of T2 inside T1 follow those of T1.
 void Writer::vertices() {
   Candidates& c = lesson_->found;
-  c.n = count_;
+  c.n = n_ = count_;
   if (c.n >= 6) return step(Tried::kVerticesSkipped, Verdict::kShown, 0, 0, Point());
-  int inT1 = 0;
   for (int k = 0; k < 3; ++k) {
-    int onSide = 0;
-    if (inside(t2_, t1_[k])) {
-      const bool counted =
-          !holds(ofT2_, inT1, t1_[k]) && add(t1_[k], originOf(Found::kT1VertexIn, k, 0));
-      p_ = count_ - c.n;
-      step(Tried::kT1Vertex, counted ? Verdict::kCounted : Verdict::kFoundAlready, k, 0, t1_[k]);
-    } else {
-      const Verdict verdict = placement(t2_, t1_[k], &onSide);
-      step(Tried::kT1Vertex, verdict, k, std::max(onSide, 0), t1_[k]);
-    }
-    if (inside(t1_, t2_[k])) {
-      const bool counted =
-          !holds(c.points, count_, t2_[k]) &&
-          addOnce(ofT2_, ofT2Origins_, &inT1, 3, t2_[k], originOf(Found::kT2VertexIn, 0, k));
-      q_ = inT1;
-      step(Tried::kT2Vertex, counted ? Verdict::kCounted : Verdict::kFoundAlready, 0, k, t2_[k]);
-    } else {
-      const Verdict verdict = placement(t1_, t2_[k], &onSide);
-      step(Tried::kT2Vertex, verdict, std::max(onSide, 0), k, t2_[k]);
-    }
+    vertexOfT1(k);
+    vertexOfT2(k);
   }
   c.p = count_ - c.n;
-  for (int k = 0; k < inT1; ++k) add(ofT2_[k], ofT2Origins_[k]);
+  for (int k = 0; k < inT1_; ++k) add(ofT2_[k], ofT2Origins_[k]);
   c.q = count_ - c.n - c.p;
 }
 
-// The ring of pts[0..count) into out (closed by a copy of its first point), and its number of
-// vertices. Points on one line: the outermost two, by x, then y, the lower index first.
-// Otherwise every ordered pair with no point strictly on its right is a side, and the sides
-// are chained from the first one's start back to it, in at most count steps.
-int ringOf(const Point pts[], Point out[], int count) {
-  if (count < 2 || count > kMaxCandidates) return 0;
-  int other = 1;
-  while (other < count && samePlace(pts[other], pts[0])) ++other;
+// Whether pts[0..count) lie on one line; *other is the first place apart from pts[0] (count
+// where all are one place).
+bool onOneLine(const Point pts[], int count, int* other) {
+  *other = 1;
+  while (*other < count && samePlace(pts[*other], pts[0])) ++*other;
   bool line = true;
-  for (int k = 0; k < count && other < count; ++k) {
-    line &= turnSign(pts[0], pts[other], pts[k]) == 0;
+  for (int k = 0; k < count && *other < count; ++k) {
+    line &= turnSign(pts[0], pts[*other], pts[k]) == 0;
   }
-  if (line) {
-    auto before = [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); };
-    int first = 0, last = 0;
-    for (int k = 0; k < count; ++k) {
-      if (before(pts[k], pts[first])) first = k;
-      if (before(pts[last], pts[k])) last = k;
-    }
-    if (other == count) first = 0, last = 1;
-    out[0] = out[2] = pts[std::min(first, last)];
-    out[1] = pts[std::max(first, last)];
-    return 2;
+  return line;
+}
+
+// Points on one line: the outermost two, by x, then y, the lower index first (the first two
+// where all are one place).
+int segmentRing(const Point pts[], int count, int other, Point out[]) {
+  auto before = [](Point a, Point b) { return a.x < b.x || (a.x == b.x && a.y < b.y); };
+  int first = 0, last = 0;
+  for (int k = 0; k < count; ++k) {
+    if (before(pts[k], pts[first])) first = k;
+    if (before(pts[last], pts[k])) last = k;
   }
-  int pairs[kMaxCandidates * kMaxCandidates][2];
+  if (other == count) first = 0, last = 1;
+  out[0] = out[2] = pts[std::min(first, last)];
+  out[1] = pts[std::max(first, last)];
+  return 2;
+}
+
+// Every ordered pair with no point strictly on its right is a side: written to sides, counted.
+int boundingSides(const Point pts[], int count, int sides[][2]) {
   int accepted = 0;
   for (int i = 0; i < count * count; ++i) {
     const int a = i / count, b = i % count;
@@ -256,24 +285,39 @@ int ringOf(const Point pts[], Point out[], int count) {
     for (int k = 0; k < count && bounds; ++k) {
       bounds = k == a || k == b || turnSign(pts[a], pts[b], pts[k]) >= 0;
     }
-    if (bounds) pairs[accepted][0] = a, pairs[accepted++][1] = b;
+    if (bounds) sides[accepted][0] = a, sides[accepted++][1] = b;
   }
-  if (accepted == 0) return 0;
-  const int start = pairs[0][0];
-  int current = pairs[0][1], written = 2;
+  return accepted;
+}
+
+// The sides chained from the first one's start back to it, in at most count steps.
+int chainedRing(const Point pts[], int count, const int sides[][2], int accepted, Point out[]) {
+  const int start = sides[0][0];
+  int current = sides[0][1], written = 2;
   out[0] = pts[start];
   out[1] = pts[current];
   while (current != start) {
     int k = 1;
-    while (k < accepted && pairs[k][0] != current) ++k;
+    while (k < accepted && sides[k][0] != current) ++k;
     if (written == count + 1 || k == accepted) {
       out[written == count + 1 ? count : written] = out[0];
       return written == count + 1 ? count : written;
     }
-    current = pairs[k][1];
+    current = sides[k][1];
     out[written++] = pts[current];
   }
   return written - 1;
+}
+
+// The ring of pts[0..count) into out, closed by a copy of its first point, and its number of
+// vertices.
+int ringOf(const Point pts[], Point out[], int count) {
+  if (count < 2 || count > kMaxCandidates) return 0;
+  int other = 0;
+  if (onOneLine(pts, count, &other)) return segmentRing(pts, count, other, out);
+  int sides[kMaxCandidates * kMaxCandidates][2];
+  const int accepted = boundingSides(pts, count, sides);
+  return accepted == 0 ? 0 : chainedRing(pts, count, sides, accepted, out);
 }
 
 // The polygon's sides in ring order, or the one step that says what the overlap is.
