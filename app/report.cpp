@@ -72,7 +72,7 @@ Report reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
 std::string lessonText(const Point t1[3], const Point t2[3]) {
   const Lesson lesson = lessonOf(t1, t2);
   std::string text = "Koraci:\n";
-  char line[320];
+  char line[16 + kStepWordsSize];
   for (int k = 0; k < lesson.count; ++k) {
     const int number = std::snprintf(line, sizeof line, "%d. ", k + 1);
     stepWords(lesson, k, line + number, sizeof line - std::size_t(number));

@@ -79,6 +79,9 @@ inline Origin originOfStep(const LessonStep& step) {
   return originOf(Found(step.tried), step.ofT1, step.ofT2);
 }
 
+// Room for the words of any step, at any coordinates.
+constexpr std::size_t kStepWordsSize = 512;
+
 // The words of the lesson's step k, as the console prints them (without its number), cut to
 // size: "Stranice T1.1-T1.2 i T2.1-T2.2 se seku u ( 3.000 , 1.000 ); n = 1."
 void stepWords(const Lesson& lesson, int k, char* out, std::size_t size);

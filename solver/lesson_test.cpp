@@ -9,7 +9,7 @@
 namespace {
 
 std::string words(const Lesson& lesson, int k) {
-  char line[320];
+  char line[kStepWordsSize];
   stepWords(lesson, k, line, sizeof line);
   return line;
 }

@@ -15,7 +15,7 @@ struct SideName {
 
 // "( 3.000 , 1.000 )".
 struct PlaceName {
-  char text[96];
+  char text[128];
   explicit PlaceName(Point p) {
     std::snprintf(text, sizeof text, "( %.3f , %.3f )", double(p.x), double(p.y));
   }
