@@ -15,10 +15,7 @@ namespace {
 
 // The tasks the window settled are written before the run ends, or said lost.
 void finishRun() {
-  if (!finishOutput()) {
-    std::fflush(stderr);
-    std::_Exit(kLostOutput);
-  }
+  if (!finishOutput()) endRun(kLostOutput);
 }
 
 }  // namespace
