@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
 #include <cstring>
+#include <string>
+
+#include "viewer/keys.h"
 
 namespace {
 
@@ -18,6 +21,23 @@ const GlutOption* glutOption(const char* word) {
     if (std::strcmp(word, option.name) == 0) return &option;
   }
   return nullptr;
+}
+
+// Text in lines of at most kHelpWidth characters, broken at blanks.
+void printWrapped(const char* text, std::FILE* out) {
+  constexpr std::size_t kHelpWidth = 88;
+  std::string line;
+  for (const char* word = text; *word != '\0';) {
+    const std::size_t length = std::strcspn(word, " ");
+    if (!line.empty() && line.size() + 1 + length > kHelpWidth) {
+      std::fprintf(out, "%s\n", line.c_str());
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + std::string(word, length);
+    word += length;
+    word += std::strspn(word, " ");
+  }
+  if (!line.empty()) std::fprintf(out, "%s\n", line.c_str());
 }
 
 }  // namespace
@@ -59,21 +79,19 @@ void printHelp(std::FILE* out) {
       "\n"
       "Sa --koraci, posle rezultata ispisuju se koraci pravila: svaki par stranica, svako\n"
       "teme prema drugom trouglu i svaka stranica poligona, sa brojevima n, p i q.\n"
-      "\n"
-      "U prozoru: levim tasterom misa prevlaci se teme trougla (zadatak se resava ponovo, a\n"
-      "kad se teme spusti, novi zadatak se ispisuje); u - zadatak pre poslednjeg prevlacenja;\n"
-      "f - ceo zadatak; + i - - uvecanje i umanjenje; strelice - pomeranje; r - pocetni\n"
-      "prikaz; l - imena i opis; g - mreza; o - kako je nadjeno svako crveno teme (i kad je\n"
-      "mis iznad njega); q ili Esc - zatvaranje.\n"
       "\n",
       out);
+  printWrapped(
+      ("U prozoru (kad se teme spusti, novi zadatak se ispisuje): " + keysInWords("; ") + ".")
+          .c_str(),
+      out);
+  std::fputs("\n", out);
   printUsage(out);
 }
 
 void printUsage(std::FILE* out) {
   std::fputs(
-      "Upotreba: presek [-h | --help] [--koraci] [opcije za GLUT: -display EKRAN, -geometry "
-      "SxV+X+Y, "
-      "-iconic, -direct, -indirect, -gldebug, -sync]\n",
+      "Upotreba: presek [-h | --help] [--koraci] [opcije za GLUT: -display EKRAN, "
+      "-geometry SxV+X+Y, -iconic, -direct, -indirect, -gldebug, -sync]\n",
       out);
 }

@@ -136,5 +136,103 @@ class Faults(unittest.TestCase):
                          HEADER + b"1\\0401\n2\\0402\n3\\0403\n")
 
 
+def virtual_screen():
+    # A virtual X screen of its own (Xvfb), and the environment that shows on it.
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        number += os.read(read, 16)
+    os.close(read)
+    display = ":" + number.decode().strip()
+    return xvfb, {**os.environ, "DISPLAY": display}
+
+
+class WindowFaults(unittest.TestCase):
+    # The window on a virtual screen, closed by another client during a drag, its output on a
+    # pipe that nobody reads, and its screen's death.
+
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb, cls.env = virtual_screen()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.terminate()
+        cls.xvfb.wait()
+
+    def test_the_screen_dies(self):
+        # The X server killed while the program connects, makes its window or shows it: every
+        # run ends with status 1 and says why, never a hang or a crash.
+        for delay in [k * 0.025 for k in range(24)]:
+            xvfb, env = virtual_screen()
+            run = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.PIPE, env=env)
+            self.addCleanup(run.kill)
+            run.stdin.write(TASK.encode())
+            run.stdin.close()
+            run.stdin = None
+            time.sleep(delay)
+            xvfb.kill()
+            xvfb.wait()
+            _, err = run.communicate(timeout=20)
+            self.assertEqual(run.returncode, 1, f"killed after {delay} s")
+            self.assertRegex(err.decode(), "failed to open display|Veza sa ekranom je prekinuta")
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,
+                              timeout=20).stdout.split()
+
+    def start(self, stdout):
+        run = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=stdout,
+                               stderr=subprocess.PIPE, env=self.env)
+        self.addCleanup(run.kill)
+        run.stdin.write(TASK.encode())
+        run.stdin.close()
+        run.stdin = None
+        window = self.xdotool("search", "--sync", "--name", "Geometrija - prikaz zadatka")[0]
+        time.sleep(0.5)  # the first frame
+        return run, window
+
+    def hold_t21_at_3_1(self, window):
+        # T2.1 of the typical task, (1, 1), taken and moved to (3, 1) in the first view.
+        self.xdotool("mousemove", "--window", window, "258", "603", "mousedown", "1")
+        for x in (350, 450, 596):
+            self.xdotool("mousemove", "--window", window, str(x), "603")
+        time.sleep(0.3)
+
+    def test_closed_by_another_client_during_a_drag(self):
+        run, window = self.start(subprocess.PIPE)
+        self.hold_t21_at_3_1(window)
+        self.xdotool("windowclose", window)
+        out, _ = run.communicate(timeout=20)
+        self.assertTrue(out.decode().endswith("Zadatak: 0 0 4 0 0 4 3 1 5 1 1 5\n" +
+                                              "Broj presecnih tacaka : n = 1\n" +
+                                              "Broj temena trougla T1 u trouglu T2: p = 0\n" +
+                                              "Broj temena trougla T2 u trouglu T1: q = 0\n"))
+        self.assertEqual(run.returncode, 0)
+
+    def test_a_pipe_nobody_reads(self):
+        # The pipe is filled up behind the program's back: a dropped task waits, q still closes
+        # the window, and the task that could not be written is named.
+        read, write = os.pipe()
+        run, window = self.start(write)
+        os.set_blocking(write, False)
+        try:
+            while True:
+                os.write(write, b"x" * 4096)
+        except BlockingIOError:
+            pass
+        self.hold_t21_at_3_1(window)
+        self.xdotool("mouseup", "1", "key", "--window", window, "q")
+        _, err = run.communicate(timeout=20)
+        os.close(read)
+        os.close(write)
+        self.assertEqual(run.returncode, 3)
+        self.assertIn("Nije ispisano: Zadatak: 0 0 4 0 0 4 3 1 5 1 1 5", err.decode())
+
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1] + sys.argv[2:])

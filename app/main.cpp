@@ -7,6 +7,7 @@
 #include "app/output.h"
 #include "app/platform.h"
 #include "app/report.h"
+#include "app/task_history.h"
 #include "app/terminal_lines.h"
 #include "viewer/viewer.h"
 
@@ -14,10 +15,7 @@ namespace {
 
 // The tasks the window settled are written before the run ends, or said lost.
 void finishRun() {
-  if (!finishOutput()) {
-    std::fflush(stderr);
-    std::_Exit(kLostOutput);
-  }
+  if (!finishOutput()) endRun(kLostOutput);
 }
 
 }  // namespace
@@ -61,5 +59,5 @@ int main(int argc, char** argv) {
   // output did not take them, that is said now, and the run's status says it at its end.
   flushStandardOutput();
   std::atexit(finishRun);
-  runViewer(argc, argv, retask);
+  runViewer(argc, argv, startTasks(t1, t2, stdout));
 }

@@ -98,11 +98,14 @@ class Shot:
 
 
 class Run:
-    # The program with its window on the screen, given its input on a pipe.
+    # The program with its window on the screen, given its input on a pipe. Each step waits for
+    # the frame it expects, as long as LIMIT allows, rather than for a fixed time.
+    started = []  # every run's process, ended after each test, so that no window stays behind
 
-    def __init__(self, answers, until):
-        self.process = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        stderr=subprocess.DEVNULL)
+    def __init__(self, answers, until, args=()):
+        self.process = subprocess.Popen([PROGRAM, *args], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        Run.started.append(self.process)
         self.process.stdin.write(answers.encode())
         self.process.stdin.close()
         self.out = read_until(self.process.stdout.fileno(), until)
@@ -118,11 +121,39 @@ class Run:
     def press(self, *keys):
         if keys:
             xdotool("windowfocus", "--sync", self.window, "key", *keys)
-        time.sleep(0.4)
 
-    def after(self, *keys):
+    def after(self, *keys, expect=None):
+        # The first frame after the keys that is the expected one: a picture (its pixels), one
+        # that satisfies a test, or, by default, one that differs from the frame before them.
+        before, pixels = None if expect else self.shot().data, expect
+        if not callable(expect):
+            expect = lambda shot: shot.data == pixels if pixels else shot.data != before
         self.press(*keys)
-        return self.shot()
+        deadline = time.monotonic() + LIMIT
+        while True:
+            shot = self.shot()
+            if expect(shot) or time.monotonic() > deadline:
+                return shot
+            time.sleep(0.02)
+
+    def unchanged(self, *keys):
+        # The frame after keys that change nothing: l, which hides the words, and l again are
+        # answered after them, in order.
+        before = self.shot().data
+        self.after(*keys, "l", expect=lambda shot: shot.data != before)
+        return self.after("l", expect=before)
+
+    def settled(self, *keys):
+        # The frame after keys whose last frame is not known: the first that stays the same.
+        self.press(*keys)
+        last, deadline = self.shot(), time.monotonic() + LIMIT
+        while time.monotonic() < deadline:
+            time.sleep(0.1)
+            shot = self.shot()
+            if shot.data == last.data:
+                break
+            last = shot
+        return last
 
     def status(self):
         self.process.stdout.close()
@@ -144,6 +175,10 @@ class Presek(unittest.TestCase):
 
     def tearDown(self):
         xdotool("mousemove", "0", "0")  # off every window: no red point stays hovered
+        for process in Run.started:
+            process.kill()
+            process.wait()
+        Run.started.clear()
 
     @classmethod
     def tearDownClass(cls):
@@ -184,7 +219,7 @@ class Presek(unittest.TestCase):
                 self.assert_marks(plain, camera, marks, what)
                 # l takes away the words and nothing else.
                 words = lambda x, y: shot.at(x, y) != plain.at(x, y)
-                self.assertEqual(run.after("l").data, shot.data)
+                self.assertEqual(run.after("l", expect=shot.data).data, shot.data)
                 if what == "typical":  # the three pictures were checked by eye
                     self.assertEqual(shot.data, Shot.of(f"{SOURCE}/docs/window.png").data)
                     # The words stand on backings: the sides that cross them are cut there.
@@ -193,8 +228,8 @@ class Presek(unittest.TestCase):
                                         for i in range(0, 30 * shot.width * 3, 3)))
                     self.assertEqual(plain.data, Shot.of(
                         f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
-                    self.assertEqual(run.after("g").data,
-                                     Shot.of(f"{SOURCE}/docs/window_grid.png").data)
+                    grid = Shot.of(f"{SOURCE}/docs/window_grid.png").data
+                    self.assertEqual(run.after("g", expect=grid).data, grid)
                 # The result line: in the top-left corner, its text 8 pixels and its backing at
                 # least 6 from the edges; its words end where a wide gap follows.
                 xs = sorted({x for x in range(shot.width) for y in range(30) if words(x, y)})
@@ -232,19 +267,20 @@ class Presek(unittest.TestCase):
         # and r brings the first view back.
         closer = run.after("plus")
         self.assertGreater(closer.drawn_box()[3], bottom)
-        self.assertEqual(run.after("F1").data, closer.data)
+        self.assertEqual(run.unchanged("F1").data, closer.data)
         self.assertNotEqual(run.after("Left").data, closer.data)
-        self.assertEqual(run.after("r").data, first.data)
+        self.assertEqual(run.after("r", expect=first.data).data, first.data)
         # - takes the camera back: 24 steps (x200) pass the first view's far plane, and the
         # task is still drawn, a few pixels across.
-        _, far_top, _, far_bottom = run.after(*["minus"] * 24).drawn_box()
-        self.assertLess(far_bottom - far_top, 20)
+        small = lambda shot: shot.drawn_box()[3] - shot.drawn_box()[1] < 20
+        self.assertTrue(small(run.after(*["minus"] * 24, expect=small)))
         # g twice: the grid comes and goes.
-        self.assertNotEqual(run.after("r", "g").data, first.data)
-        self.assertEqual(run.after("g").data, first.data)
+        run.after("r", expect=first.data)
+        self.assertNotEqual(run.after("g").data, first.data)
+        self.assertEqual(run.after("g", expect=first.data).data, first.data)
         # A resized window keeps the camera over (2.5, 2.5), at the new size's aspect.
         xdotool("windowsize", "--sync", run.window, "600", "500")
-        resized = run.after("r")
+        resized = run.after("r", expect=lambda shot: (shot.width, shot.height) == (600, 500))
         self.assertEqual((resized.width, resized.height), (600, 500))
         self.assert_marks(resized, (2.5, 2.5, 5), [(1, 2, RED), (2, 1, RED), (3, 3, BLACK)],
                           "resized")
@@ -257,40 +293,45 @@ class Presek(unittest.TestCase):
         # twelve numbers prints too; u brings back the first frame and the typed task's block.
         run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
         first, camera = run.shot(), (2.5, 2.5, 5)
-        printed = lambda: read_until(run.process.stdout.fileno(), quiet=0.5)
+        printed = lambda until=None: read_until(run.process.stdout.fileno(), until,
+                                                quiet=0 if until else 0.5)
         top = lambda shot: shot.data[:30 * shot.width * 3]  # the result line's rows
 
-        def drag(button, start, end, steps=4):
+        def drag(button, start, end, expect, steps=4):
             (x0, y0), (x1, y1) = first.project(camera, *start), first.project(camera, *end)
             xdotool("mousemove", "--window", run.window, str(x0), str(y0), "mousedown", button)
             for k in range(1, steps + 1):
                 xdotool("mousemove", "--window", run.window, str(x0 + (x1 - x0) * k // steps),
                         str(y0 + (y1 - y0) * k // steps))
-            held = run.after()
+            held = run.after(expect=expect)
             xdotool("mouseup", button)
             return held
 
         # Another button, and a press on a red point that is no triangle's vertex, move nothing.
-        drag("3", (1, 1), (3, 1))
-        drag("1", (3, 1), (2, 3))
+        drag("3", (1, 1), (3, 1), lambda shot: shot.data != first.data)  # T[0] says its origin
+        drag("1", (3, 1), (2, 3), first.data)
         self.assertEqual(printed(), "")
-        self.assertTrue(run.after().data == first.data, "nothing moved")
-        held = drag("1", (1, 1), (3, 1))
-        self.assertEqual(held.data, Shot.of(f"{SOURCE}/docs/window_dragged.png").data)
-        task, results = printed().split("\n", 1)
+        self.assertTrue(run.after(expect=first.data).data == first.data, "nothing moved")
+        dragged = Shot.of(f"{SOURCE}/docs/window_dragged.png").data
+        held = drag("1", (1, 1), (3, 1), dragged)
+        self.assertEqual(held.data, dragged)
+        task, results = printed("q = 0\n").split("\n", 1)
         self.assertRegex(task, r"^Zadatak: (\S+ ){11}\S+$")
         piped = subprocess.run([PROGRAM], input=task[9:], capture_output=True, text=True,
                                timeout=LIMIT, env={"PATH": os.environ["PATH"]})
         self.assertEqual(piped.stdout, PROMPTS + "\n" + results)
-        self.assertEqual(top(run.after()), top(held))  # the new task's result line
+        self.assertEqual(top(run.shot()), top(held))  # the new task's result line
         xdotool("mousemove", "0", "0")  # off the red point where the vertex was dropped
-        self.assertEqual(run.after("u").data, first.data)
-        self.assertEqual(printed(), "Zadatak: 0 0 4 0 0 4 1 1 5 1 1 5\n" + TYPICAL)
-        self.assertTrue(run.after("u").data == first.data and printed() == "", "u at the start")
+        self.assertEqual(run.after("u", expect=first.data).data, first.data)
+        self.assertEqual(printed("T[2]=( 1.000 , 1.000 )\n"),
+                         "Zadatak: 0 0 4 0 0 4 1 1 5 1 1 5\n" + TYPICAL)
+        self.assertTrue(run.unchanged("u").data == first.data and printed() == "",
+                        "u at the start")
         # The hint to press f goes once f shows the whole task: the result line is shorter.
         right_end = lambda shot: max(x for y in range(30) for x in range(shot.width)
                                      if shot.at(x, y) != BACKGROUND)
-        self.assertLess(right_end(run.after("f")), right_end(first) - 100)
+        shorter = lambda shot: right_end(shot) < right_end(first) - 100
+        self.assertTrue(shorter(run.after("f", expect=shorter)))
         run.press("q")
         self.assertEqual(run.status(), 0)
 
@@ -310,12 +351,12 @@ class Presek(unittest.TestCase):
                 "tessedit_char_whitelist=0123456789.-", shell=True, capture_output=True,
                 text=True, timeout=LIMIT).stdout.split()
 
-        for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "4 3 2 1"),
+        for keys, along_x, along_y in [(["g"], "0 1 2 3 4 5", "3 2 1"),
                                        (["f"] + ["plus"] * 3, "1 1.5 2 2.5 3 3.5 4",
-                                        "3.5 3 2.5 2 1.5")]:
-            run.press(*keys)
-            self.assertEqual(read(f"940x30+84+{height - 30}", "7", "200%"), along_x.split())
-            self.assertEqual(read(f"40x{height - 70}+0+40", "6", "300%"), along_y.split())
+                                        "3 2.5 2 1.5")]:
+            run.settled(*keys)
+            self.assertEqual(read(f"900x30+84+{height - 30}", "7", "200%"), along_x.split())
+            self.assertEqual(read(f"40x{height - 180}+0+150", "6", "300%"), along_y.split())
         run.press("q")
         self.assertEqual(run.status(), 0)
 
@@ -327,7 +368,7 @@ class Presek(unittest.TestCase):
         run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
         first, camera = run.shot(), (2.5, 2.5, 5)
         xdotool("mousemove", "--window", run.window, *map(str, first.project(camera, 3, 1)))
-        hovered = run.after()
+        hovered = run.after(expect=Shot.of(f"{SOURCE}/docs/window_hover.png").data)
 
         def off_side(x, y, a, b):  # pixels from (x, y) to the drawn side a-b
             (ax, ay), (bx, by) = first.project(camera, *a), first.project(camera, *b)
@@ -343,10 +384,43 @@ class Presek(unittest.TestCase):
                                                      for x, y in seen), colour)
         self.assertEqual(hovered.data, Shot.of(f"{SOURCE}/docs/window_hover.png").data)
         xdotool("mousemove", "0", "0")
-        self.assertEqual(run.after("o").data, Shot.of(f"{SOURCE}/docs/window_origins.png").data)
-        self.assertEqual(run.after("l").data, Shot.of(
-            f"{SOURCE}/testing/typical_first_frame_without_words.png").data)
-        self.assertEqual(run.after("l", "o").data, first.data)
+        for keys, picture in [("o", f"{SOURCE}/docs/window_origins.png"),
+                              ("l", f"{SOURCE}/testing/typical_first_frame_without_words.png")]:
+            expected = Shot.of(picture).data
+            self.assertEqual(run.after(keys, expect=expected).data, expected, picture)
+        self.assertEqual(run.after("l", "o", expect=first.data).data, first.data)
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def test_window_options_and_axes(self):
+        # -geometry sizes and places the window; with the x axis across the view, it is named at
+        # the right.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL, ["-geometry", "640x480+0+0"])
+        self.assertEqual(xdotool("getwindowgeometry", "--shell", run.window)[1:5],
+                         ["X=0", "Y=0", "WIDTH=640", "HEIGHT=480"])
+        axis = (153, 153, 133)
+        shot = run.after("f", "Down", "Down", "g", expect=lambda shot: any(
+            shot.at(600, y) == axis for y in range(shot.height // 4, shot.height - 40)))
+        row = next(y for y in range(shot.height // 4, shot.height) if shot.at(600, y) == axis)
+        self.assertTrue(any(shot.at(x, y) == BLACK for x in range(shot.width - 20, shot.width - 6)
+                            for y in range(row - 22, row - 2)), "x named")
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def test_narrow_window(self):
+        # In a narrow window the result line wraps, whole, and f puts the task under it.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL, ["-geometry", "360x300"])
+        shot = run.shot()
+        for keys in [(), ("f",)]:
+            shot = run.after(*keys) if keys else shot
+            plain = run.after("l")
+            words = [(x, y) for y in range(80) for x in range(shot.width)
+                     if shot.at(x, y) != plain.at(x, y)]
+            self.assertTrue(max(x for x, _ in words) < shot.width - 6 and
+                            any(30 < y < 60 for _, y in words), keys)
+            if keys:  # the drawing starts below the words
+                self.assertGreater(plain.drawn_box()[1], max(y for _, y in words))
+            run.after("l", expect=shot.data)
         run.press("q")
         self.assertEqual(run.status(), 0)
 
@@ -358,7 +432,7 @@ class Presek(unittest.TestCase):
             with self.subTest(answers):
                 run = Run(answers, "q = ")
                 self.addCleanup(run.process.kill)
-                shot = run.after(*keys)
+                shot = run.settled(*keys)
                 self.assertTrue(run.after("l").data != shot.data, "l is answered")
                 run.press("q")
                 self.assertEqual(run.status(), 0)

@@ -3,70 +3,47 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/output.h"
 #include "scene/scene.h"
 #include "solver/lesson.h"
-#include "solver/polygon_order.h"
+#include "solver/solve.h"
 
-Report solveOverlap(const Point t1[3], const Point t2[3]) {
-  const Candidates found = findCandidates(t1, t2);
-  Report report;
-  report.n = found.n;
-  report.p = found.p;
-  report.q = found.q;
-  report.total = candidateCount(found);
-  for (int k = 0; k < report.total; ++k) {
-    report.candidates[k] = makePoint(found.points[k].x, found.points[k].y);
-    report.origins[k] = found.origins[k];
-  }
-  if (report.total > 1) {
-    report.m = orderConvexPolygon(report.candidates, report.polygon, report.total);
-  }
-  return report;
-}
-
-std::string reportText(const Report& report) {
+std::string reportText(const Solution& solution) {
   char lines[128 * (4 + kMaxCandidates)];
   int used = std::snprintf(lines, sizeof lines,
                            "Broj presecnih tacaka : n = %d\n"
                            "Broj temena trougla T1 u trouglu T2: p = %d\n"
                            "Broj temena trougla T2 u trouglu T1: q = %d\n",
-                           report.n, report.p, report.q);
-  if (report.total < 2) return lines;
+                           solution.n, solution.p, solution.q);
+  if (candidateTotal(solution) < 2) return lines;
   used += std::snprintf(lines + used, sizeof lines - std::size_t(used),
-                        "Broj temena presecnog poligona je : %d\n", report.m);
-  for (int k = 0; k < report.m; ++k) {
+                        "Broj temena presecnog poligona je : %d\n", solution.m);
+  for (int k = 0; k < solution.m; ++k) {
     used += std::snprintf(lines + used, sizeof lines - std::size_t(used), "T[%d]=( %.3f , %.3f )\n",
-                          k, double(report.polygon[k].x), double(report.polygon[k].y));
+                          k, double(solution.overlap[k].x), double(solution.overlap[k].y));
   }
   return lines;
 }
 
-void printReport(const Report& report, std::FILE* out) {
-  std::fputs(reportText(report).c_str(), out);
+void printReport(const Solution& solution, std::FILE* out) {
+  std::fputs(reportText(solution).c_str(), out);
 }
 
-void showInScene(const Point t1[3], const Point t2[3], const Report& report) {
+void showInScene(const Point t1[3], const Point t2[3], const Solution& solution) {
   resetScene();
   for (int i = 0; i < 3; ++i) {
     addSegment(makeSegment(t1[i], t1[(i + 1) % 3]), BLACK);
     addSegment(makeSegment(t2[i], t2[(i + 1) % 3]), BLACK);
   }
-  for (int k = 0; k < report.total; ++k) addPoint(report.candidates[k], RED);
-  static_assert(kMaxCandidates <= sizeof gTask.candidates / sizeof gTask.candidates[0]);
-  describeTask(t1, t2, report.n, report.p, report.q, report.candidates, report.origins);
-  if (report.total > 1) addPolygonOutline(report.polygon, report.m);
-  // The window names the overlap: its ring, or its one point.
-  static_assert(kMaxCandidates <= sizeof gTask.overlap / sizeof gTask.overlap[0]);
-  describeOverlap(report.total > 1 ? report.polygon : report.candidates,
-                  report.total > 1 ? report.m : report.total);
+  const int total = candidateTotal(solution);
+  for (int k = 0; k < total; ++k) addPoint(solution.candidates[k], RED);
+  if (total > 1) addPolygonOutline(solution.overlap, solution.m);
 }
 
-Report reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
-  const Report report = solveOverlap(t1, t2);
-  printReport(report, out);
-  showInScene(t1, t2, report);
-  return report;
+Solution reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
+  const Solution solution = solveTask(t1, t2);
+  printReport(solution, out);
+  showInScene(t1, t2, solution);
+  return solution;
 }
 
 std::string lessonText(const Point t1[3], const Point t2[3]) {
@@ -107,10 +84,4 @@ std::string taskLine(const Point t1[3], const Point t2[3]) {
     }
   }
   return line;
-}
-
-void retask(const Point t1[3], const Point t2[3], bool settled) {
-  const Report report = solveOverlap(t1, t2);
-  showInScene(t1, t2, report);
-  if (settled) queueTask(taskLine(t1, t2), reportText(report));
 }

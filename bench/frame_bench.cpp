@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/report.h"
+#include "app/task_history.h"
 #include "scene/scene.h"
 #include "viewer/viewer.h"
 
@@ -34,10 +35,10 @@ int main(int argc, char** argv) {
   }
   std::FILE* quiet = std::fopen("/dev/null", "w");
   reportOverlap(t, t + 3, quiet);
-  std::fclose(quiet);
   benchmark::Initialize(&argc, argv);
-  openViewer(argc, argv, retask);
+  openViewer(argc, argv, startTasks(t, t + 3, quiet));
   onReshape(kWindowWidth, kWindowHeight);
   benchmark::RunSpecifiedBenchmarks();
+  std::fclose(quiet);
   return 0;
 }

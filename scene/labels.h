@@ -14,7 +14,7 @@ struct Label {
   bool ofPolygon;       // it names a vertex of the overlap polygon
   int id;               // its first name: 0..5 for T1.1..T2.3, 6 + k for T[k]
 };
-constexpr int kMaxLabels = 6 + 16;
+constexpr int kMaxLabels = 6 + kMaxCandidates;
 
 // The labels of the task, in the order triangle T1, T2, then the polygon's new places. The
 // label of vertex `grabbed` (0..5, T1 then T2; -1 for none) adds its coordinates as the console

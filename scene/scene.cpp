@@ -8,7 +8,6 @@ std::vector<Point> gPoints;
 std::vector<Segment> gSegments;
 std::vector<Line> gLines;
 std::vector<Circle> gCircles;
-Task gTask;
 
 namespace {
 
@@ -21,23 +20,6 @@ void growBox(float x, float y) {
 }
 
 }  // namespace
-
-void describeTask(const Point t1[3], const Point t2[3], int n, int p, int q,
-                  const Point candidates[], const Origin origins[]) {
-  std::copy(t1, t1 + 3, gTask.t1);
-  std::copy(t2, t2 + 3, gTask.t2);
-  gTask.n = n;
-  gTask.p = p;
-  gTask.q = q;
-  const int total = std::min(n + p + q, 16);
-  std::copy(candidates, candidates + total, gTask.candidates);
-  std::copy(origins, origins + total, gTask.origins);
-}
-
-void describeOverlap(const Point vertices[], int m) {
-  gTask.m = std::min(m, 16);
-  std::copy(vertices, vertices + gTask.m, gTask.overlap);
-}
 
 void addPoint(Point p, Color c) {
   p.color = c;
@@ -78,5 +60,4 @@ void resetScene() {
   gSegments.clear();
   gLines.clear();
   gCircles.clear();
-  gTask = Task();
 }

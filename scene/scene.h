@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "geometry/geometry.h"
-#include "geometry/origin.h"
+#include "solver/solution.h"
 
 // The window's size in pixels when it opens; the bounding box starts from the same numbers.
 constexpr int kWindowWidth = 1024;
@@ -20,25 +20,11 @@ extern std::vector<Segment> gSegments;
 extern std::vector<Line> gLines;
 extern std::vector<Circle> gCircles;
 
-// What the window says of the task: the triangles as entered, the candidates (n crossings, p
-// vertices of T1 inside T2, q of T2 inside T1) and how each was found, and the overlap's m
-// vertices: none, its one point, or its ring as printed.
-struct Task {
+// A task as the window shows it: the triangles as entered, and what the solver found for them
+// (the solver's plain record; the scene never calls the solver).
+struct Task : Solution {
   Point t1[3], t2[3];
-  int n = 0, p = 0, q = 0;
-  Point candidates[16];
-  Origin origins[16];
-  Point overlap[16];
-  int m = 0;
 };
-extern Task gTask;
-
-// Records the triangles, the counts of the candidates, and the candidates with their origins.
-void describeTask(const Point t1[3], const Point t2[3], int n, int p, int q,
-                  const Point candidates[], const Origin origins[]);
-
-// Records the overlap's vertices, in boundary order where there are more than one.
-void describeOverlap(const Point vertices[], int m);
 
 // Adds p drawn in colour c and grows the box to hold it.
 void addPoint(Point p, Color c);

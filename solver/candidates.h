@@ -3,13 +3,7 @@
 #pragma once
 
 #include "geometry/geometry.h"
-#include "geometry/origin.h"
-
-// At most one crossing for each pair of sides, and, where a triangle has no area, the six
-// vertices as ends of sides that overlap on one line. The collection never holds more.
-constexpr int kMaxCrossings = 9 + 6;
-// Vertices inside the other triangle are looked for only below six crossings.
-constexpr int kMaxCandidates = kMaxCrossings > 5 + 3 + 3 ? kMaxCrossings : 5 + 3 + 3;
+#include "solver/solution.h"
 
 // The candidates in the order crossings (n), vertices of T1 inside T2 (p), vertices of T2
 // inside T1 (q); no two of them are the same place. Where a triangle has no area (its

@@ -88,8 +88,8 @@ class Writer {
     return true;
   }
   bool add(Point p, Origin origin) {
-    return addOnce(lesson_->found.points, lesson_->found.origins, &count_, kMaxCandidates, p,
-                   origin);
+    return addOnce(lesson_->solution.candidates, lesson_->solution.origins, &count_, kMaxCandidates,
+                   p, origin);
   }
   void step(Tried tried, Verdict verdict, int ofT1, int ofT2, Point at) {
     if (lesson_->count == kMaxLessonSteps) return;
@@ -223,7 +223,7 @@ void Writer::vertexOfT1(int k) {
 void Writer::vertexOfT2(int k) {
   if (inside(t1_, t2_[k])) {
     const bool counted =
-        !holds(lesson_->found.points, count_, t2_[k]) &&
+        !holds(lesson_->solution.candidates, count_, t2_[k]) &&
         addOnce(ofT2_, ofT2Origins_, &inT1_, 3, t2_[k], originOf(Found::kT2VertexIn, 0, k));
     q_ = inT1_;
     return step(Tried::kT2Vertex, counted ? Verdict::kCounted : Verdict::kFoundAlready, 0, k,
@@ -237,7 +237,7 @@ void Writer::vertexOfT2(int k) {
 // Below six crossings, the vertices of each triangle against the other, in the order T1.1,
 // T2.1, T1.2, ...; those of T2 inside T1 follow those of T1.
 void Writer::vertices() {
-  Candidates& c = lesson_->found;
+  Solution& c = lesson_->solution;
   c.n = n_ = count_;
   if (c.n >= 6) return step(Tried::kVerticesSkipped, Verdict::kShown, 0, 0, Point());
   for (int k = 0; k < 3; ++k) {
@@ -320,16 +320,21 @@ int ringOf(const Point pts[], Point out[], int count) {
   return accepted == 0 ? 0 : chainedRing(pts, count, sides, accepted, out);
 }
 
-// The polygon's sides in ring order, or the one step that says what the overlap is.
+// The polygon's sides in ring order, or the one step that says what the overlap is: its ring
+// (two or more candidates), its one point, or nothing.
 void Writer::ring() {
-  const int total = candidateCount(lesson_->found);
-  lesson_->m = ringOf(lesson_->found.points, lesson_->ring, total);
-  const int m = lesson_->m;
+  Solution& s = lesson_->solution;
+  const int total = candidateTotal(s);
   if (total == 0) return step(Tried::kNothing, Verdict::kShown, 0, 0, Point());
-  if (total == 1) return step(Tried::kOnePoint, Verdict::kShown, 0, 0, lesson_->found.points[0]);
-  if (m == 2) return step(Tried::kRingSegment, Verdict::kShown, 0, 1, lesson_->ring[0]);
-  for (int k = 0; k < m; ++k) {
-    step(Tried::kRingSide, Verdict::kShown, k, (k + 1) % m, lesson_->ring[k]);
+  if (total == 1) {
+    s.overlap[0] = s.overlap[1] = s.candidates[0];
+    s.m = 1;
+    return step(Tried::kOnePoint, Verdict::kShown, 0, 0, s.candidates[0]);
+  }
+  s.m = ringOf(s.candidates, s.overlap, total);
+  if (s.m == 2) return step(Tried::kRingSegment, Verdict::kShown, 0, 1, s.overlap[0]);
+  for (int k = 0; k < s.m; ++k) {
+    step(Tried::kRingSide, Verdict::kShown, k, (k + 1) % s.m, s.overlap[k]);
   }
 }
 

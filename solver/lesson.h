@@ -1,6 +1,6 @@
 // The rules, one step at a time: the nine pairs of sides, the touching points of triangles
 // with no area, the vertices against the other triangle, and the sides of the ring, each with
-// its verdict and the counts so far. The candidates and the ring the steps find are the
+// its verdict and the counts so far. What the steps find is the
 // solver's, bit for bit (the tests hold the two together); the steps cost more and say more.
 #pragma once
 
@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "geometry/geometry.h"
-#include "geometry/origin.h"
-#include "solver/candidates.h"
+#include "solver/origin.h"
+#include "solver/solution.h"
 
 // What a step looks at. The first seven are the ways a candidate is found (Found), with the
 // same side and vertex numbers.
@@ -66,9 +66,7 @@ constexpr int kMaxLessonSteps = 9 * 3 + 3 + 6 + kMaxCandidates;
 struct Lesson {
   LessonStep steps[kMaxLessonSteps];
   int count = 0;
-  Candidates found;
-  Point ring[kMaxCandidates + 1];  // m vertices and a copy of the first
-  int m = 0;
+  Solution solution;  // what the steps find
 };
 
 // The steps of the rules for t1 and t2, with what they find.

@@ -194,6 +194,6 @@ void stepWords(const Lesson& lesson, int k, char* out, std::size_t size) {
                     step.n);
       return;
     default:
-      return ringWords(step, lesson.ring[step.ofT2], out, size);
+      return ringWords(step, lesson.solution.overlap[step.ofT2], out, size);
   }
 }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "scene/labels.h"
+#include "viewer/layout.h"
 #include "viewer/palette.h"
 
 namespace {
@@ -21,11 +22,10 @@ constexpr double kFontDescent = 4;
 constexpr double kMargin = 8;    // pixels between the text and the window's edges
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
 constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
-constexpr int kMaxOriginLines = 16;  // one for each candidate
-constexpr double kLineGap = 4;       // pixels between lines of words above each other
-constexpr float kOriginWidth = 3;    // pixels: the sides that make a candidate
-constexpr double kRingRadius = 8;    // pixels: the ring around a vertex inside
-constexpr int kMaxGridLines = 64;    // a grid step gives at most 16 lines across the view
+constexpr double kLineGap = 4;     // pixels between lines of words above each other
+constexpr float kOriginWidth = 3;  // pixels: the sides that make a candidate
+constexpr double kRingRadius = 8;  // pixels: the ring around a vertex inside
+constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
 constexpr float kBackground[] = {0.9f, 0.9f, 0.8f};  // the window's clear colour
 constexpr double kBackingPad = 2;                    // pixels of backing around a text
 constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
@@ -116,9 +116,9 @@ void gridLines(bool vertical, const double at[], int count, double otherCentre, 
 }
 
 // The boxes of the labels whose points the window shows, each at its point's pixel; shown[k]
-// is the label of boxes[k]. Returns their number.
+// is the index of the label of boxes[k]. Returns their number.
 int boxesInSight(const Label labels[], int count, int width, int height, LabelBox boxes[],
-                 const Label* shown[]) {
+                 int shown[]) {
   double model[16], projection[16];
   int viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, model);
@@ -134,7 +134,7 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
     box.awayY = labels[k].awayY;
     box.width = textWidth(labels[k].text);
     box.height = kFontHeight;
-    shown[inSight++] = &labels[k];
+    shown[inSight++] = k;
   }
   return inSight;
 }
@@ -151,57 +151,103 @@ void ring(Point v, Color color, Camera view, int height) {
   glEnd();
 }
 
+// A text's box (pixels) whose bottom-left corner is at left, bottom.
+LabelBox textBox(const char* words, double left, double bottom) {
+  return {0, 0, 0, 0, textWidth(words), kFontHeight, left, bottom};
+}
+
 // The coordinates of the vertical grid lines along the bottom edge, right of each line, from
-// pixel `from` on; a number that would touch the one before, or the edge, is left out.
-void numbersAlongX(Camera view, int width, int height, double step, double from) {
+// pixel `from` on; a number that would touch the one before, the edge, or one of the words
+// avoid[0..avoiding) is left out.
+void numbersAlongX(Camera view, int width, int height, double step, double from,
+                   const LabelBox avoid[], int avoiding) {
   double at[kMaxGridLines];
   char words[48];
   const double halfWidth = halfHeightSeen(view) * width / height;
   for (int k = 0, count = gridPlaces(view.cx, halfWidth, step, at); k < count; ++k) {
     gridNumber(at[k], step, words);
     const double left = windowPointOf(view, width, height, {at[k], view.cy}).x + 3;
-    if (left < from || left + textWidth(words) > width - kMargin) continue;
+    if (left < from || left + textWidth(words) > width - kMargin ||
+        meetsAny(textBox(words, left, kMargin), avoid, avoiding)) {
+      continue;
+    }
     backedText(words, left, kMargin);
     from = left + textWidth(words) + kMargin;
   }
 }
 
 // The coordinates of the horizontal grid lines along the left edge, above each line, between
-// pixels `from` and `top`; a number that would touch the one before is left out. Returns where
-// the next one could start.
-double numbersAlongY(Camera view, int width, int height, double step, double from, double top) {
+// pixels `from` and `top`; a number that would touch the one before or one of the words
+// avoid[0..avoiding) is left out.
+void numbersAlongY(Camera view, int width, int height, double step, double from, double top,
+                   const LabelBox avoid[], int avoiding) {
   double at[kMaxGridLines];
   char words[48];
   for (int k = 0, count = gridPlaces(view.cy, halfHeightSeen(view), step, at); k < count; ++k) {
     gridNumber(at[k], step, words);
     const double bottom = windowPointOf(view, width, height, {view.cx, at[k]}).y + 3;
-    if (bottom < from || bottom + kFontHeight > top) continue;
+    if (bottom < from || bottom + kFontHeight > top ||
+        meetsAny(textBox(words, kMargin, bottom), avoid, avoiding)) {
+      continue;
+    }
     backedText(words, kMargin, bottom);
     from = bottom + kFontHeight + kMargin;
   }
-  return from;
 }
 
-// The origins asked for, in words, and their boxes at the bottom left, the first on top, above
-// the grid's row where the grid is shown. Returns their number.
-int originLines(const WordsShown& shown, char lines[][160], LabelBox boxes[]) {
-  const int total = gTask.n + gTask.p + gTask.q;
-  const int first = shown.origins ? 0 : shown.hovered, last = shown.origins ? total - 1 : first;
+// The drawing's sides and points in window pixels, a point as a side of no length; returns
+// their number.
+int drawingInPixels(const WindowState& s, Vec ends[][2], int room) {
+  int count = 0;
+  const auto add = [&](Point a, Point b) {
+    if (count == room) return;
+    ends[count][0] = windowPointOf(s.view, s.width, s.height, widen(a));
+    ends[count++][1] = windowPointOf(s.view, s.width, s.height, widen(b));
+  };
+  for (const Segment& segment : gSegments) add(segment.a, segment.b);
+  for (const Point& point : gPoints) add(point, point);
+  return count;
+}
+
+// The origins asked for, in words, a line each, the first on top, and their boxes: in the first
+// corner where they keep clear of the drawing (the bottom left above the grid's row, the bottom
+// right, then under the result line, topTaken pixels, at the right and at the left); where none
+// is clear, at the
+// bottom left under a line that says so. Returns their number.
+int originLines(const WindowState& s, const Task& task, double topTaken, char lines[][160],
+                LabelBox boxes[]) {
+  const int total = candidateTotal(task);
+  const int first = s.showOrigins ? 0 : s.hot, last = s.showOrigins ? total - 1 : first;
   if (first < 0 || last >= total) return 0;
-  const double base = kMargin + (shown.grid ? kFontHeight + kMargin : 0);
-  for (int k = first; k <= last; ++k) {
-    char* line = lines[k - first];
-    originLine(gTask, k, line, 160);
-    boxes[k - first] = {0,
-                        0,
-                        0,
-                        0,
-                        textWidth(line),
-                        kFontHeight,
-                        kMargin,
-                        base + (last - k) * (kFontHeight + kLineGap)};
+  int count = 0;
+  double widest = 0;
+  for (int k = first; k <= last; ++k, ++count) {
+    originLine(task, k, lines[count], 160);
+    widest = std::max(widest, textWidth(lines[count]));
   }
-  return last - first + 1;
+  const double row = kFontHeight + kLineGap, blockHeight = count * row - kLineGap;
+  const double base = kMargin + (s.showGrid ? kFontHeight + kMargin : 0);
+  const double under = s.height - topTaken - kMargin - blockHeight;
+  const double right = s.width - kMargin - widest;
+  const LabelBox corners[] = {textBox("", kMargin, base), textBox("", right, base),
+                              textBox("", right, under), textBox("", kMargin, under)};
+  LabelBox places[4];
+  for (int k = 0; k < 4; ++k) {
+    places[k] = corners[k];
+    places[k].width = widest;
+    places[k].height = blockHeight;
+  }
+  Vec ends[6 + 2 * kMaxCandidates][2];
+  int place = clearPlace(places, 4, ends, drawingInPixels(s, ends, std::size(ends)), kLineGap);
+  if (place < 0) {
+    place = 0;
+    std::snprintf(lines[count++], 160, "%s", "(spisak pokriva crtez: pomerite prikaz strelicama)");
+    widest = std::max(widest, textWidth(lines[count - 1]));
+  }
+  for (int k = 0; k < count; ++k) {
+    boxes[k] = textBox(lines[k], places[place].left, places[place].bottom + (count - 1 - k) * row);
+  }
+  return count;
 }
 
 }  // namespace
@@ -214,7 +260,7 @@ void drawGrid(Camera view, double aspect) {
   gridLines(false, at, gridPlaces(view.cy, halfHeight, step, at), view.cx, halfWidth);
 }
 
-void drawGridWords(Camera view, int width, int height) {
+void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], int avoiding) {
   const double step = gridStepOf(view, double(width) / height);
   char words[48];
   std::snprintf(words, sizeof words, "korak %g", step);
@@ -222,42 +268,60 @@ void drawGridWords(Camera view, int width, int height) {
   // Along the bottom: x from after the step's words; along the left: y from above the bottom
   // row to below the result line.
   const double bottomRow = 2 * kMargin + kFontHeight, top = height - 2 * kMargin - kFontHeight;
-  numbersAlongX(view, width, height, step, kMargin + textWidth(words) + 3 * kMargin);
-  const double free = numbersAlongY(view, width, height, step, bottomRow, top);
-  // The axes through the origin, where the view shows them.
+  numbersAlongX(view, width, height, step, kMargin + textWidth(words) + 3 * kMargin, avoid,
+                avoiding);
+  numbersAlongY(view, width, height, step, bottomRow, top, avoid, avoiding);
+  // The axes through the origin, where the view shows them: x at the right edge, between the
+  // bottom row and the result line; y under the result line.
   const Vec origin = windowPointOf(view, width, height, {0, 0});
-  if (origin.y > free && origin.y + kFontHeight < top) {
-    backedText("x", width - kMargin - textWidth("x"), origin.y + 3);
+  const LabelBox x = textBox("x", width - kMargin - textWidth("x"), origin.y + 3);
+  if (x.bottom >= bottomRow && x.bottom + kFontHeight < top && !meetsAny(x, avoid, avoiding)) {
+    backedText("x", x.left, x.bottom);
   }
-  if (origin.x > kMargin && origin.x + 4 + textWidth("y") < width - kMargin) {
-    backedText("y", origin.x + 4, top - kFontHeight - kMargin);
+  const LabelBox y = textBox("y", origin.x + 4, top - kFontHeight - kMargin);
+  if (origin.x > kMargin && y.left + y.width < width - kMargin && !meetsAny(y, avoid, avoiding)) {
+    backedText("y", y.left, y.bottom);
   }
 }
 
-void drawWords(const WordsShown& shown, int width, int height) {
-  // The side of its point each name had in the last frame, by the name's id (-1: not shown).
-  static int lastSides[kMaxLabels];
-  // Fixed first: the result line in the top-left corner, and the origins at the bottom left.
-  char lines[1 + kMaxOriginLines][160];
-  LabelBox boxes[1 + kMaxOriginLines + kMaxLabels];
-  resultLine(gTask, shown.hint, lines[0], sizeof lines[0]);
-  boxes[0] = {
-      0, 0, 0, 0, textWidth(lines[0]), kFontHeight, kMargin, height - kMargin - kFontHeight};
-  const int fixed = 1 + originLines(shown, lines + 1, boxes + 1);
+void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out) {
+  // Fixed first: the result line in the top-left corner, wrapped, and the origins asked for.
+  char result[160];
+  const double room = s.width - 2 * kMargin, pitch = kFontHeight + kLineGap;
+  resultLine(task, true, result, sizeof result);
+  out->wordsTop =
+      int(kMargin + wrapWords(result, room, textWidth, out->lines, kMaxResultRows) * pitch);
+  resultLine(task, hint, result, sizeof result);
+  const int rows = wrapWords(result, room, textWidth, out->lines, kMaxResultRows);
+  for (int k = 0; k < rows; ++k) {
+    out->boxes[k] = textBox(out->lines[k], kMargin, s.height - kMargin - kFontHeight - k * pitch);
+  }
+  const double topTaken = kMargin + rows * pitch - kLineGap;
+  out->fixed = rows + originLines(s, task, topTaken, out->lines + rows, out->boxes + rows);
   // Names: boxes placed beside the points in sight, clear of the fixed ones.
-  Label labels[kMaxLabels];
-  const Label* named[1 + kMaxOriginLines + kMaxLabels] = {};
-  const int count = taskLabels(gTask, labels, shown.grabbed);
-  const int all = fixed + boxesInSight(labels, count, width, height, boxes + fixed, named + fixed);
-  for (int k = fixed; k < all; ++k) boxes[k].side = shown.keepSides ? lastSides[named[k]->id] : -1;
-  placeLabels(boxes, fixed, all, kLabelGap, width, height);
-  std::fill(lastSides, lastSides + kMaxLabels, -1);
-  for (int k = fixed; k < all; ++k) lastSides[named[k]->id] = boxes[k].side;
+  const int count = taskLabels(task, out->labels, s.active);
+  out->all = out->fixed + boxesInSight(out->labels, count, s.width, s.height,
+                                       out->boxes + out->fixed, out->named + out->fixed);
+  for (int k = out->fixed; k < out->all; ++k) {
+    out->boxes[k].side = s.keepSides ? s.sides[out->labels[out->named[k]].id] : -1;
+  }
+  placeLabels(out->boxes, out->fixed, out->all, kLabelGap, s.width, s.height);
+  std::fill(out->sides, out->sides + kMaxLabels, -1);
+  for (int k = out->fixed; k < out->all; ++k) {
+    out->sides[out->labels[out->named[k]].id] = out->boxes[k].side;
+  }
+}
+
+void drawWords(const FrameWords& words) {
   // The backings first: where two names must overlap, neither hides the other's letters.
-  for (int k = 0; k < all; ++k) backing(boxes[k].left, boxes[k].bottom, boxes[k].width);
-  for (int k = 0; k < all; ++k) {
-    text(k < fixed ? lines[k] : named[k]->text, boxes[k].left, boxes[k].bottom,
-         k >= fixed && named[k]->ofPolygon);
+  for (int k = 0; k < words.all; ++k) {
+    backing(words.boxes[k].left, words.boxes[k].bottom, words.boxes[k].width);
+  }
+  for (int k = 0; k < words.all; ++k) {
+    const bool name = k >= words.fixed;
+    const Label* label = name ? &words.labels[words.named[k]] : nullptr;
+    text(name ? label->text : words.lines[k], words.boxes[k].left, words.boxes[k].bottom,
+         name && label->ofPolygon);
   }
 }
 

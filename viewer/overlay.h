@@ -3,28 +3,36 @@
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/interaction.h"
 
 // Light grid lines at a round step across the view, the axes through the origin a shade
 // darker.
 void drawGrid(Camera view, double aspect);
 
 // The grid's words over the drawing: the step in the lower-left corner, each line's coordinate
-// along the bottom and the left edge, and the axes' names x and y.
-void drawGridWords(Camera view, int width, int height);
+// along the bottom and the left edge, and the axes' names x and y; a number or a name that would
+// meet one of the words avoid[0..avoiding) is left out.
+void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], int avoiding);
 
-// What a frame's words show.
-struct WordsShown {
-  bool hint;       // the result line asks for f
-  int grabbed;     // the vertex held (0..5, T1 then T2), which shows its coordinates; or -1
-  bool keepSides;  // each name keeps the side of its point it had, where that is still clear
-  int hovered;     // the candidate under the cursor, whose origin is said in words; or -1
-  bool origins;    // every candidate's origin, a line each
-  bool grid;       // the grid's words take the bottom row
+// The words of one frame, placed: the fixed lines (the result line in the top-left corner, the
+// origins asked for at the bottom left) and the names beside the points in sight.
+constexpr int kMaxResultRows = 6;  // the rows the result line may wrap into
+struct FrameWords {
+  char lines[kMaxResultRows + 1 + kMaxCandidates][160];
+  Label labels[kMaxLabels];
+  LabelBox boxes[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];
+  int named[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];  // each name's label
+  int fixed = 0, all = 0;
+  int sides[kMaxLabels];  // by the name's id, the side it took (-1: not shown)
+  int wordsTop = 0;       // pixels the result line takes at the top, with the hint to press f
 };
 
-// A name beside every vertex in sight, the counts and the overlap in words in the top-left
-// corner, and the origins asked for in the bottom-left corner, a line each, above each other.
-void drawWords(const WordsShown& shown, int width, int height);
+// Places the frame's words for the task shown in the state, the result line wrapped to the
+// window's width; hint: the result line asks for f.
+void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out);
+
+// Draws the words placed, each on its backing.
+void drawWords(const FrameWords& words);
 
 // How candidate k was found, drawn over the scene: the two sides that make it thick (T1's
 // blue, T2's green), or the vertex inside ringed and the triangle it lies in thick.
