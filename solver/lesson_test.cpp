@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "testing/reference_solver.h"
+
 namespace {
 
 std::string words(const Lesson& lesson, int k) {
@@ -45,8 +47,8 @@ TEST(Lesson, TypicalTaskStepByStep) {
   for (int k = 0; k < lesson.count; ++k) EXPECT_EQ(words(lesson, k), expected[k]) << k + 1;
 }
 
-// Tasks with flat triangles, points and one place walk through the same steps to the result;
-// the counts never fall.
+// Tasks with flat triangles, points and one place walk through the same steps to the result,
+// the solver's; the counts never fall.
 TEST(Lesson, DegenerateTasksWalkToTheResult) {
   const struct {
     const char* what;
@@ -69,7 +71,16 @@ TEST(Lesson, DegenerateTasksWalkToTheResult) {
          "sveden na duz, a nju stranica T1.2-T1.3 sece samo jednom; ne broji se."},
         {14, "Teme T1.1 nije unutar trougla T2: trougao T2 nema povrsinu."},
         {19, "Teme T2.3 lezi na stranici T1.1-T1.2, a ne unutar trougla T1."},
-        {20, "Sve tacke leze na jednoj pravoj: presek je duz T[0]-T[1]."}}},
+        {20,
+         "Sve tacke leze na jednoj pravoj: presek je duz T[0]-T[1], od ( 4.000 , 5.000 ) do "
+         "( 4.000 , 7.000 )."}}},
+      {"a flat T1 across T2",
+       {{0, 0}, {4, 0}, {2, 0}, {1, -1}, {1, 3}, {3, 1}},
+       16,
+       {{7,
+         "Stranice T1.3-T1.1 i T2.1-T2.2 se seku u ( 1.000 , 0.000 ), ali trougao T1 je "
+         "sveden na duz, a nju stranica T2.1-T2.2 sece samo jednom; ne broji se."},
+        {14, "Teme T1.3 lezi na stranici T2.3-T2.1, a ne unutar trougla T2."}}},
       {"T1 shrunk to a point on a side of T2",
        {{2, 2}, {2, 2}, {2, 2}, {0, 0}, {4, 0}, {0, 4}},
        19,
@@ -84,10 +95,10 @@ TEST(Lesson, DegenerateTasksWalkToTheResult) {
          "n = 1."},
         {19, "Nadjena je samo jedna tacka: presek je tacka ( 2.000 , 2.000 )."}}},
       {"two flat triangles touching at a vertex",
-       {{0, 0}, {2, 0}, {1, 0}, {2, 0}, {4, 0}, {3, 0}},
+       {{0, 0}, {1, 0}, {2, 0}, {4, 0}, {2, 0}, {3, 0}},
        17,
        {{10,
-         "Oba trougla su svedena na duzi, koje se dodiruju u zajednickom temenu T1.2 = T2.1 "
+         "Oba trougla su svedena na duzi, koje se dodiruju u zajednickom temenu T1.3 = T2.2 "
          "( 2.000 , 0.000 ); n = 1."}}},
       {"six vertices at one place",
        {},
@@ -101,6 +112,7 @@ TEST(Lesson, DegenerateTasksWalkToTheResult) {
   for (const auto& c : cases) {
     const Lesson lesson = lessonOf(c.t, c.t + 3);
     ASSERT_EQ(lesson.count, c.steps) << c.what;
+    EXPECT_TRUE(solvedAsStraightforward(c.t, c.t + 3)) << c.what;
     for (const auto& [number, said] : c.said) EXPECT_EQ(words(lesson, number - 1), said) << c.what;
     for (int k = 1; k < lesson.count; ++k) {
       const LessonStep &before = lesson.steps[k - 1], &step = lesson.steps[k];

@@ -149,7 +149,9 @@ void ringWords(const LessonStep& step, Point to, char* out, std::size_t size) {
                     step.ofT1, step.ofT2, PlaceName(step.at).text, PlaceName(to).text);
       return;
     case Tried::kRingSegment:
-      std::snprintf(out, size, "Sve tacke leze na jednoj pravoj: presek je duz T[0]-T[1].");
+      std::snprintf(out, size,
+                    "Sve tacke leze na jednoj pravoj: presek je duz T[0]-T[1], od %s do %s.",
+                    PlaceName(step.at).text, PlaceName(to).text);
       return;
     case Tried::kOnePoint:
       std::snprintf(out, size, "Nadjena je samo jedna tacka: presek je tacka %s.",
