@@ -43,9 +43,14 @@ void printWrapped(const char* text, std::FILE* out) {
 }  // namespace
 
 Invocation readCommandLine(int argc, char** argv, const char** refused) {
+  bool steps = false;
   for (int k = 1; k < argc; ++k) {
     if (std::strcmp(argv[k], "-h") == 0 || std::strcmp(argv[k], "--help") == 0) {
       return Invocation::kHelp;
+    }
+    if (std::strcmp(argv[k], "--koraci") == 0) {
+      steps = true;
+      continue;
     }
     const GlutOption* option = glutOption(argv[k]);
     if (option == nullptr || (option->takesValue && ++k == argc)) {
@@ -53,7 +58,7 @@ Invocation readCommandLine(int argc, char** argv, const char** refused) {
       return Invocation::kRefused;
     }
   }
-  return Invocation::kRun;
+  return steps ? Invocation::kRunWithSteps : Invocation::kRun;
 }
 
 void printHelp(std::FILE* out) {
@@ -71,6 +76,9 @@ void printHelp(std::FILE* out) {
       "Zadatak moze da se posalje i kroz cev: echo 0 0 4 0 0 4 1 1 5 1 1 5 | presek\n"
       "Ako ulaz ne moze da se procita, rezultat se ispisuje, prozor se ne otvara, a program\n"
       "se zavrsava sa statusom 2.\n"
+      "\n"
+      "Sa --koraci, posle rezultata ispisuju se koraci pravila: svaki par stranica, svako\n"
+      "teme prema drugom trouglu i svaka stranica poligona, sa brojevima n, p i q.\n"
       "\n",
       out);
   printWrapped(
@@ -83,7 +91,7 @@ void printHelp(std::FILE* out) {
 
 void printUsage(std::FILE* out) {
   std::fputs(
-      "Upotreba: presek [-h | --help] [opcije za GLUT: -display EKRAN, -geometry SxV+X+Y, "
-      "-iconic, -direct, -indirect, -gldebug, -sync]\n",
+      "Upotreba: presek [-h | --help] [--koraci] [opcije za GLUT: -display EKRAN, "
+      "-geometry SxV+X+Y, -iconic, -direct, -indirect, -gldebug, -sync]\n",
       out);
 }

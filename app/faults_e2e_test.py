@@ -136,23 +136,50 @@ class Faults(unittest.TestCase):
                          HEADER + b"1\\0401\n2\\0402\n3\\0403\n")
 
 
+def virtual_screen():
+    # A virtual X screen of its own (Xvfb), and the environment that shows on it.
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    number = b""
+    while not number.endswith(b"\n"):
+        number += os.read(read, 16)
+    os.close(read)
+    display = ":" + number.decode().strip()
+    return xvfb, {**os.environ, "DISPLAY": display}
+
+
 class WindowFaults(unittest.TestCase):
-    # The window on a virtual screen (Xvfb), closed by another client during a drag, and its
-    # output on a pipe that nobody reads.
+    # The window on a virtual screen, closed by another client during a drag, its output on a
+    # pipe that nobody reads, and its screen's death.
 
     @classmethod
     def setUpClass(cls):
-        read, write = os.pipe()
-        cls.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0",
-                                     "1280x1024x24", "-nolisten", "tcp"], pass_fds=[write],
-                                    stderr=subprocess.DEVNULL)
-        os.close(write)
-        cls.env = {**os.environ, "DISPLAY": ":" + os.read(read, 16).decode().strip()}
+        cls.xvfb, cls.env = virtual_screen()
 
     @classmethod
     def tearDownClass(cls):
         cls.xvfb.terminate()
         cls.xvfb.wait()
+
+    def test_the_screen_dies(self):
+        # The X server killed while the program connects, makes its window or shows it: every
+        # run ends with status 1 and says why, never a hang or a crash.
+        for delay in [k * 0.025 for k in range(24)]:
+            xvfb, env = virtual_screen()
+            run = subprocess.Popen([PROGRAM], stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.PIPE, env=env)
+            self.addCleanup(run.kill)
+            run.stdin.write(TASK.encode())
+            run.stdin.close()
+            run.stdin = None
+            time.sleep(delay)
+            xvfb.kill()
+            xvfb.wait()
+            _, err = run.communicate(timeout=20)
+            self.assertEqual(run.returncode, 1, f"killed after {delay} s")
+            self.assertRegex(err.decode(), "failed to open display|Veza sa ekranom je prekinuta")
 
     def xdotool(self, *args):
         return subprocess.run(["xdotool", *args], env=self.env, capture_output=True, text=True,

@@ -133,17 +133,19 @@ std::vector<std::string> HistoryFile::load(int kept) {
   usable_ = exists_ = true;
   std::vector<std::string> answers = historyAnswers(kHeader + tail, &ours);
   if (answers.size() > std::size_t(kept)) answers.erase(answers.begin(), answers.end() - kept);
-  if (head.size() + tail.size() > kShortenAt) {
-    std::string text = kHeader;
-    for (const std::string& answer : answers) text += historyLine(answer);
-    const std::string beside = name_ + ".novo." + std::to_string(getpid());
-    const int fd = open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    const bool written = fd >= 0 && writeAll(fd, text) && fsync(fd) == 0;
-    if (fd >= 0 && (close(fd) != 0 || !written || std::rename(beside.c_str(), name_.c_str()))) {
-      unlink(beside.c_str());
-    }
-  }
+  if (head.size() + tail.size() > kShortenAt) shorten(answers);
   return answers;
+}
+
+void HistoryFile::shorten(const std::vector<std::string>& answers) {
+  std::string text = kHeader;
+  for (const std::string& answer : answers) text += historyLine(answer);
+  const std::string beside = name_ + ".novo." + std::to_string(getpid());
+  const int fd = open(beside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  const bool written = fd >= 0 && writeAll(fd, text) && fsync(fd) == 0;
+  if (fd >= 0 && (close(fd) != 0 || !written || std::rename(beside.c_str(), name_.c_str()))) {
+    unlink(beside.c_str());
+  }
 }
 
 void HistoryFile::add(const std::string& answer) {

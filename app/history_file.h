@@ -31,6 +31,8 @@ class HistoryFile {
   void add(const std::string& answer);
 
  private:
+  // The file replaced by its header and these answers, through a file beside it and a rename.
+  void shorten(const std::vector<std::string>& answers);
   void giveUp(const std::string& why);
   std::string name_;
   bool usable_ = false;

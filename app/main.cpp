@@ -15,10 +15,7 @@ namespace {
 
 // The tasks the window settled are written before the run ends, or said lost.
 void finishRun() {
-  if (!finishOutput()) {
-    std::fflush(stderr);
-    std::_Exit(kLostOutput);
-  }
+  if (!finishOutput()) endRun(kLostOutput);
 }
 
 }  // namespace
@@ -26,7 +23,8 @@ void finishRun() {
 int main(int argc, char** argv) {
   keepRunningWhenReaderGoes();
   const char* refused = nullptr;
-  switch (readCommandLine(argc, argv, &refused)) {
+  const Invocation invocation = readCommandLine(argc, argv, &refused);
+  switch (invocation) {
     case Invocation::kHelp:
       printHelp(stdout);
       return flushStandardOutput() ? 0 : kLostOutput;
@@ -35,6 +33,7 @@ int main(int argc, char** argv) {
       printUsage(stderr);
       return 2;
     case Invocation::kRun:
+    case Invocation::kRunWithSteps:
       break;
   }
   Point t1[3];
@@ -55,6 +54,7 @@ int main(int argc, char** argv) {
     return written ? 2 : kLostOutput;
   }
   reportOverlap(t1, t2, stdout);
+  if (invocation == Invocation::kRunWithSteps) std::fputs(lessonText(t1, t2).c_str(), stdout);
   // Every result line is out before GLUT may end the process for want of a display; where the
   // output did not take them, that is said now, and the run's status says it at its end.
   flushStandardOutput();

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 
 #include "app/platform.h"
@@ -79,4 +80,10 @@ bool finishOutput() {
     dropQueue();
   }
   return !gOutput.lost;
+}
+
+void endRun(int status) {
+  const bool written = finishOutput();
+  std::fflush(stderr);
+  std::_Exit(written ? status : kLostOutput);
 }

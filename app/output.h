@@ -19,6 +19,10 @@ void queueTask(const std::string& taskLine, const std::string& lines);
 // Writes what the output takes now of the queue, without waiting.
 void writeQueued();
 
+// Ends the run at once with status, or kLostOutput where output was lost, once the queue is
+// written where it can be; nothing else is cleaned up at exit.
+[[noreturn]] void endRun(int status);
+
 // Waits a little for the output to take the rest of the queue; false where some of it, or
 // anything before, was lost (each task not written is named on standard error).
 bool finishOutput();

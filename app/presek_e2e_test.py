@@ -517,6 +517,19 @@ class Presek(unittest.TestCase):
                 self.assertEqual(done.returncode, status)
                 self.assertEqual(xdotool("search", "--name", TITLE), [])
 
+    def test_steps_after_the_results(self):
+        # --koraci: the results as always, then the steps in words, numbered, then the window
+        # (here, without a display, it cannot open).
+        no_display = {k: v for k, v in os.environ.items() if k != "DISPLAY"}
+        done = subprocess.run([PROGRAM, "--koraci"], input=TYPICAL_INPUT, env=no_display,
+                              capture_output=True, text=True, timeout=LIMIT)
+        results, steps = done.stdout.split("Koraci:\n")
+        self.assertEqual(results, PROMPTS + "\n" + TYPICAL)
+        numbers = [line.split(". ")[0] for line in steps.splitlines()]
+        self.assertEqual(numbers, [str(k) for k in range(1, 19)])
+        self.assertIn("failed to open display", done.stderr)
+        self.assertEqual(done.returncode, 1)
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "scene/scene.h"
+#include "solver/lesson.h"
 #include "solver/solve.h"
 
 std::string reportText(const Solution& solution) {
@@ -43,6 +44,19 @@ Solution reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out) {
   printReport(solution, out);
   showInScene(t1, t2, solution);
   return solution;
+}
+
+std::string lessonText(const Point t1[3], const Point t2[3]) {
+  const Lesson lesson = lessonOf(t1, t2);
+  std::string text = "Koraci:\n";
+  char line[16 + kStepWordsSize];
+  for (int k = 0; k < lesson.count; ++k) {
+    const int number = std::snprintf(line, sizeof line, "%d. ", k + 1);
+    stepWords(lesson, k, line + number, sizeof line - std::size_t(number));
+    text += line;
+    text += '\n';
+  }
+  return text;
 }
 
 namespace {

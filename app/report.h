@@ -20,6 +20,9 @@ void showInScene(const Point t1[3], const Point t2[3], const Solution& solution)
 // Solves for t1 and t2, prints the result to out, and shows the task in the scene.
 Solution reportOverlap(const Point t1[3], const Point t2[3], std::FILE* out);
 
+// "Koraci:" and the steps of the rules for t1 and t2, numbered, one a line.
+std::string lessonText(const Point t1[3], const Point t2[3]);
+
 // "Zadatak: " and the twelve coordinates in the prompts' order, each the shortest decimal that
 // reads back to the same single-precision number.
 std::string taskLine(const Point t1[3], const Point t2[3]);

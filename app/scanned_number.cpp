@@ -48,30 +48,33 @@ class Taken {
   std::string text_;
 };
 
+// What the digits of a number have had so far.
+struct SoFar {
+  bool hex, digits, point, exponent;
+};
+
+// Whether byte c continues a number that has had `so` and ends with byte `last`; it marks what c
+// adds.
+bool continues(SoFar* so, int c, int last) {
+  const int exponentLetter = so->hex ? 'p' : 'e';
+  if (digit(c) || (so->hex && !so->exponent && hexDigit(c))) return so->digits = true;
+  if (so->exponent && lower(last) == exponentLetter) return c == '-' || c == '+';
+  if (so->digits && !so->exponent && lower(c) == exponentLetter) {
+    return so->exponent = so->point = true;
+  }
+  return !so->point && c == '.' && (so->point = true);
+}
+
 // The digits, point and exponent of a number, decimal or hexadecimal ("0x"); the sign is taken.
 void takeDigits(Taken* n) {
-  bool hex = false, digits = false, point = false, exponent = false;
+  SoFar so = {};
   if (n->next() == '0') {
     n->take();
-    hex = lower(n->next()) == 'x';
-    if (hex) n->take();
-    digits = !hex;
+    so.hex = lower(n->next()) == 'x';
+    if (so.hex) n->take();
+    so.digits = !so.hex;
   }
-  const int exponentLetter = hex ? 'p' : 'e';
-  for (;;) {
-    const int c = n->next();
-    if (digit(c) || (hex && !exponent && hexDigit(c))) {
-      digits = true;
-    } else if (exponent && lower(n->text().back()) == exponentLetter && (c == '-' || c == '+')) {
-    } else if (digits && !exponent && lower(c) == exponentLetter) {
-      exponent = point = true;
-    } else if (!point && c == '.') {
-      point = true;
-    } else {
-      return;
-    }
-    n->take();
-  }
+  while (continues(&so, n->next(), n->text().empty() ? -1 : n->text().back())) n->take();
 }
 
 ScannedNumber converted(const Taken& n, bool enough) {

@@ -97,5 +97,6 @@ TaskControl startTasks(const Point t1[3], const Point t2[3], std::FILE* out) {
           []() { return gTasks.settle(); },
           []() { return gTasks.takeBack(); },
           []() { return gTasks.bringBack(); },
-          writeQueued};
+          writeQueued,
+          endRun};
 }

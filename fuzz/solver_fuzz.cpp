@@ -1,12 +1,13 @@
 // Raw float bits as the twelve coordinates, straight into the solver and the ordering: no
-// input may write past a buffer or loop without end, and the fast solver must give every bit
-// its straightforward rules give.
+// input may write past a buffer or loop without end, the fast solver must give every bit the
+// lesson's steps find, and no step's words are cut short.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "solver/candidates.h"
+#include "solver/lesson.h"
 #include "solver/polygon_order.h"
 #include "testing/reference_solver.h"
 
@@ -34,6 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   check(found.n >= 0 && found.p >= 0 && found.q >= 0 && total <= kMaxCandidates, "room");
 
   check(solvedAsStraightforward(t1, t2), "every bit as the straightforward rules");
+
+  // The words of every step fit their room, whatever the coordinates.
+  const Lesson lesson = lessonOf(t1, t2);
+  for (int k = 0; k < lesson.count; ++k) {
+    char words[kStepWordsSize];
+    stepWords(lesson, k, words, sizeof words);
+    check(std::strlen(words) < sizeof words - 1, "words cut short");
+  }
 
   // The ordering writes the ring and its closing copy, and nothing past them.
   Point ring[kMaxCandidates + 2];

@@ -17,6 +17,7 @@ struct TaskControl {
   bool (*takeBack)();                 // the settled task before comes back and is told
   bool (*bringBack)();                // what takeBack took back comes back and is told
   void (*flush)();                    // what the output takes now of the tasks told is written
+  void (*end)(int status);            // the run ends now, its tasks told written where they can be
 };
 
 // What an operation changed, as bits of its answer.

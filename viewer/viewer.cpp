@@ -9,6 +9,7 @@
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/display_loss.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
 #include "viewer/window_system.h"
@@ -147,6 +148,13 @@ void flushTold(int) {
   glutTimerFunc(kFlushPeriod, flushTold, 0);
 }
 
+// The display is gone, perhaps in the middle of a call of GLUT's: a vertex held is dropped and
+// told, and the run ends at once.
+void displayLost() {
+  closeWindow(gState);
+  gState.tasks.end(1);
+}
+
 // The title bar's close button: a vertex held is dropped first.
 void onClose() {
   apply(closeWindow(gState));
@@ -215,6 +223,8 @@ void openViewer(int argc, char** argv, TaskControl tasks) {
   // The window's size and place, unless GLUT's own options on the command line say otherwise.
   glutInitWindowSize(kWindowWidth, kWindowHeight);
   glutInitWindowPosition(100, 50);
+  gState.tasks = tasks;
+  onDisplayLost("Veza sa ekranom je prekinuta; program se zavrsava.\n", displayLost);
   // On Windows the GLUT header routes these two calls through its exit-aware entry points.
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

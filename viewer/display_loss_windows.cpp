@@ -1,0 +1,3 @@
+#include "viewer/display_loss.h"
+
+void onDisplayLost(const char*, void (*)()) {}
