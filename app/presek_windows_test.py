@@ -41,6 +41,20 @@ def own_lines(err):  # what the program itself says on stderr, GLUT's complaints
             if line and not line.startswith(("freeglut", "This is quite", "Prozor:"))]
 
 
+def shot_when(window, ready):
+    # The window's first frame that is ready, or its last within the limit.
+    deadline = time.monotonic() + e2e.LIMIT
+    while True:
+        try:
+            shot = e2e.Shot.of(window)
+            if ready(shot) or time.monotonic() > deadline:
+                return shot
+        except ValueError:  # not on the screen yet
+            if time.monotonic() > deadline:
+                raise
+        time.sleep(0.1)
+
+
 class Windows(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -104,11 +118,8 @@ class Windows(unittest.TestCase):
         program.stdin.write(stdin.encode("latin-1"))
         program.stdin.close()
         out = text(e2e.read_until(program.stdout.fileno(), printed.rstrip()[-8:]).encode("latin-1"))
-        window = e2e.xdotool("search", "--sync", "--name", e2e.TITLE)[0]
-        for _ in range(100):  # until the first frame is drawn
-            if e2e.Shot.of(window).at(3, 3) == e2e.BACKGROUND:
-                break
-            time.sleep(0.1)
+        window = e2e.xdotool("search", "--sync", "--onlyvisible", "--name", e2e.TITLE)[0]
+        shot_when(window, lambda shot: shot.at(3, 3) == e2e.BACKGROUND)
         if then:
             then(window, program)
         e2e.xdotool("windowfocus", "--sync", window, "key", *keys)
@@ -124,17 +135,18 @@ class Windows(unittest.TestCase):
         # it is held and the block printed at the drop, whose task the Linux program solves
         # alike; q, or Alt+F4 (the title bar's close: both send SC_CLOSE), ends with status 0.
         def drag(window, program):
-            first = e2e.Shot.of(window)
-            self.assertEqual(first.data, e2e.Shot.of(f"{SOURCE}/docs/window.png").data)
+            expected = e2e.Shot.of(f"{SOURCE}/docs/window.png").data
+            first = shot_when(window, lambda shot: shot.data == expected)
+            self.assertEqual(first.data, expected)
             (x0, y0), (x1, y1) = (first.project((2.5, 2.5, 5), x, 1) for x in (1, 3))
             e2e.xdotool("mousemove", "--window", window, str(x0), str(y0), "mousedown", "1")
             for k in range(1, 5):
                 e2e.xdotool("mousemove", "--window", window, str(x0 + (x1 - x0) * k // 4),
                             str(y0))
-            time.sleep(0.4)
-            held = e2e.Shot.of(window)
+            expected = e2e.Shot.of(f"{SOURCE}/docs/window_dragged.png").data
+            held = shot_when(window, lambda shot: shot.data == expected)
             e2e.xdotool("mouseup", "1")
-            self.assertEqual(held.data, e2e.Shot.of(f"{SOURCE}/docs/window_dragged.png").data)
+            self.assertEqual(held.data, expected)
             block = e2e.read_until(program.stdout.fileno(), quiet=1).replace("\r", "")
             task, results = block.split("\n", 1)
             self.assertEqual(run([LINUX], stdin=task[9:], env={})[0],
