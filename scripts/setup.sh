@@ -20,6 +20,7 @@ if [ "$purpose" = test ]; then
     python3                                      # the window and terminal tests
     pmccabe                                      # complexity, and the split of scripts/instructions.sh
     libboost-dev libcgal-dev                     # the libraries the tests compare with
+    g++-mingw-w64-x86-64 dpkg-dev wine wine64    # the Windows program, cross-built, under Wine
   )
 fi
 missing=()

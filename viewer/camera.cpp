@@ -36,7 +36,7 @@ Camera fitting(Point lo, Point hi, double aspect) {
 }
 
 double halfHeightSeen(Camera camera) {
-  return camera.distance * std::tan(kFieldOfView * 0.5 * M_PI / 180.0);
+  return camera.distance * std::tan(kFieldOfView * 0.5 * kPi / 180.0);
 }
 
 Vec windowPointOf(Camera view, int width, int height, Vec plane) {

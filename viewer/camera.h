@@ -28,6 +28,9 @@ struct ClipPlanes {
 };
 ClipPlanes clipPlanesFor(float distance);
 
+// Half a turn, in radians.
+constexpr double kPi = 3.14159265358979323846;
+
 // Vertical field of view of the window, in degrees.
 constexpr double kFieldOfView = 45.0;
 

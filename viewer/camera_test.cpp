@@ -38,7 +38,7 @@ TEST(Camera, FitsZoomsAndPans) {
   // (0, 0)-(5, 5) in a square window: half its height, with a tenth more, at 22.5 degrees.
   const Camera fitted = fitting({0, 0}, {5, 5}, 1.0);
   EXPECT_EQ(std::tie(fitted.cx, fitted.cy), std::make_tuple(2.5f, 2.5f));
-  EXPECT_FLOAT_EQ(fitted.distance, float(2.75 / std::tan(M_PI / 8)));
+  EXPECT_FLOAT_EQ(fitted.distance, float(2.75 / std::tan(kPi / 8)));
   // A wide box in a window twice as wide as tall: its width decides.
   EXPECT_FLOAT_EQ(fitting({0, 0}, {10, 1}, 2.0).distance, fitted.distance);
   // A task at one point: one unit above it.

@@ -1,4 +1,3 @@
-#define GL_GLEXT_PROTOTYPES  // glWindowPos2d, text placed in pixels whatever the camera
 #include "viewer/overlay.h"
 
 #include <GL/freeglut.h>
@@ -58,6 +57,26 @@ void backing(double left, double bottom, double width) {
   glMatrixMode(GLenum(mode));
 }
 
+// Puts the raster position at window pixel (x, y) whatever the camera, with OpenGL 1.1 alone
+// (Windows' own library has no glWindowPos): the window's corner under identity matrices, then
+// an empty bitmap whose step moves it.
+void rasterAt(double x, double y) {
+  GLint mode = 0;
+  glGetIntegerv(GL_MATRIX_MODE, &mode);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glRasterPos2d(-1, -1);
+  glBitmap(0, 0, 0, 0, GLfloat(x), GLfloat(y), nullptr);
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GLenum(mode));
+}
+
 // Text in black or dark red whose box (pixels) starts at left, bottom: its baseline stands the
 // descent above the bottom.
 void text(const char* words, double left, double bottom, bool red) {
@@ -66,7 +85,7 @@ void text(const char* words, double left, double bottom, bool red) {
   } else {
     glColor3f(0, 0, 0);
   }
-  glWindowPos2d(std::round(left), std::round(bottom) + kFontDescent);
+  rasterAt(std::round(left), std::round(bottom) + kFontDescent);
   glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(words));
 }
 
@@ -145,7 +164,7 @@ void ring(Point v, Color color, Camera view, int height) {
   setColor(color);
   glBegin(GL_LINE_LOOP);
   for (int i = 0; i < 32; ++i) {
-    const double a = i * M_PI / 16;
+    const double a = i * kPi / 16;
     glVertex2d(v.x + radius * std::cos(a), v.y + radius * std::sin(a));
   }
   glEnd();

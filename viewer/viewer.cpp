@@ -2,7 +2,6 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
-#include <GL/glx.h>
 
 #include <cmath>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "viewer/display_loss.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
+#include "viewer/window_system.h"
 
 namespace {
 
@@ -132,21 +132,12 @@ void onEntry(int state) {
   if (state == GLUT_LEFT) apply(leave(gState));
 }
 
-int ignoreXError(Display*, XErrorEvent*) {
-  return 0;
-}
-
 // GLUT keeps waiting for the events of a window that another client destroyed (xdotool
 // windowclose, a window manager's kill): that ends the run as closing the window does.
 void watchWindow(int) {
-  Display* display = glXGetCurrentDisplay();
-  const GLXDrawable window = glXGetCurrentDrawable();
-  XErrorHandler previous = XSetErrorHandler(ignoreXError);
-  XWindowAttributes attributes;
-  if (XGetWindowAttributes(display, window, &attributes) == 0) {
+  if (windowGone()) {
     apply(closeWindow(gState));  // GLUT's clean-up of the window that is gone fails quietly too
   }
-  XSetErrorHandler(previous);
   glutTimerFunc(kWatchPeriod, watchWindow, 0);
 }
 
@@ -225,7 +216,7 @@ void grabVertex(int k) {
 
 void waitForFrame() {
   glFinish();
-  XSync(glXGetCurrentDisplay(), False);
+  syncWindowSystem();
 }
 
 void openViewer(int argc, char** argv, TaskControl tasks) {
