@@ -105,7 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
          {task.t1[0], task.t1[1], task.t1[2], task.t2[0], task.t2[1], task.t2[2]}) {
       check(std::fabs(v.x) <= kMaxCoordinate && std::fabs(v.y) <= kMaxCoordinate, "a task");
     }
-    check(s.hot < candidateTotal(task) && s.active < 6 && s.width > 0 && s.height > 0, "state");
+    check(s.hot < candidateTotal(task) && s.active < 6 && s.width > 0 && s.height > 0 &&
+              std::isfinite(s.view.cx + s.view.cy) && s.view.distance > 0,
+          "state");
     if (changed & kQuit) break;
   }
   std::fclose(out);

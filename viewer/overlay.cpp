@@ -228,11 +228,28 @@ int drawingInPixels(const WindowState& s, Vec ends[][2], int room) {
   return count;
 }
 
-// The origins asked for, in words, a line each, the first on top, and their boxes: in the first
-// corner where they keep clear of the drawing (the bottom left above the grid's row, the bottom
-// right, then under the result line, topTaken pixels, at the right and at the left); where none
-// is clear, at the
-// bottom left under a line that says so. Returns their number.
+// Where a block of lines, widest by tall pixels, stands: in the first corner where it keeps
+// clear of the drawing (the bottom left above the grid's row, the bottom right, then under the
+// result line, topTaken pixels, at the right and at the left); where none is clear (*clear
+// false), at the bottom left.
+LabelBox originCorner(const WindowState& s, double widest, double tall, double topTaken,
+                      bool* clear) {
+  const double base = kMargin + (s.showGrid ? kFontHeight + kMargin : 0);
+  const double under = s.height - topTaken - kMargin - tall;
+  const double right = s.width - kMargin - widest;
+  const LabelBox corners[] = {{0, 0, 0, 0, widest, tall, kMargin, base},
+                              {0, 0, 0, 0, widest, tall, right, base},
+                              {0, 0, 0, 0, widest, tall, right, under},
+                              {0, 0, 0, 0, widest, tall, kMargin, under}};
+  Vec ends[6 + 2 * kMaxCandidates][2];
+  const int place =
+      clearPlace(corners, 4, ends, drawingInPixels(s, ends, std::size(ends)), kLineGap);
+  *clear = place >= 0;
+  return corners[std::max(place, 0)];
+}
+
+// The origins asked for, in words, a line each, the first on top, and their boxes, in a corner
+// clear of the drawing; where none is, under them a line says so. Returns their number.
 int originLines(const WindowState& s, const Task& task, double topTaken, char lines[][160],
                 LabelBox boxes[]) {
   const int total = candidateTotal(task);
@@ -244,27 +261,14 @@ int originLines(const WindowState& s, const Task& task, double topTaken, char li
     originLine(task, k, lines[count], 160);
     widest = std::max(widest, textWidth(lines[count]));
   }
-  const double row = kFontHeight + kLineGap, blockHeight = count * row - kLineGap;
-  const double base = kMargin + (s.showGrid ? kFontHeight + kMargin : 0);
-  const double under = s.height - topTaken - kMargin - blockHeight;
-  const double right = s.width - kMargin - widest;
-  const LabelBox corners[] = {textBox("", kMargin, base), textBox("", right, base),
-                              textBox("", right, under), textBox("", kMargin, under)};
-  LabelBox places[4];
-  for (int k = 0; k < 4; ++k) {
-    places[k] = corners[k];
-    places[k].width = widest;
-    places[k].height = blockHeight;
-  }
-  Vec ends[6 + 2 * kMaxCandidates][2];
-  int place = clearPlace(places, 4, ends, drawingInPixels(s, ends, std::size(ends)), kLineGap);
-  if (place < 0) {
-    place = 0;
+  const double row = kFontHeight + kLineGap;
+  bool clear = true;
+  const LabelBox corner = originCorner(s, widest, count * row - kLineGap, topTaken, &clear);
+  if (!clear) {
     std::snprintf(lines[count++], 160, "%s", "(spisak pokriva crtez: pomerite prikaz strelicama)");
-    widest = std::max(widest, textWidth(lines[count - 1]));
   }
   for (int k = 0; k < count; ++k) {
-    boxes[k] = textBox(lines[k], places[place].left, places[place].bottom + (count - 1 - k) * row);
+    boxes[k] = textBox(lines[k], corner.left, corner.bottom + (count - 1 - k) * row);
   }
   return count;
 }

@@ -9,7 +9,6 @@
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
-#include "viewer/display_loss.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
 #include "viewer/window_system.h"

@@ -9,3 +9,5 @@ bool windowGone() {
 void syncWindowSystem() {
   GdiFlush();
 }
+
+void onDisplayLost(const char*, void (*)()) {}  // no connection to lose

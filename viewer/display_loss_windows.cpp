@@ -1,3 +1,0 @@
-#include "viewer/display_loss.h"
-
-void onDisplayLost(const char*, void (*)()) {}
