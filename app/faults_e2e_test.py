@@ -192,7 +192,8 @@ class WindowFaults(unittest.TestCase):
         run.stdin.write(TASK.encode())
         run.stdin.close()
         run.stdin = None
-        window = self.xdotool("search", "--sync", "--name", "Geometrija - prikaz zadatka")[0]
+        window = self.xdotool("search", "--sync", "--onlyvisible", "--name",
+                              "Geometrija - prikaz zadatka")[0]
         time.sleep(0.5)  # the first frame
         return run, window
 
