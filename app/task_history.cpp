@@ -71,20 +71,18 @@ bool TaskHistory::settle() {
 }
 
 bool TaskHistory::takeBack() {
-  if (earlier_.empty()) return false;
-  later_.push_back(settled_);
-  settled_ = earlier_.back();
-  earlier_.pop_back();
-  show(settled_);
-  tell();
-  return true;
+  return stepTo(&earlier_, &later_);
 }
 
 bool TaskHistory::bringBack() {
-  if (later_.empty()) return false;
-  earlier_.push_back(settled_);
-  settled_ = later_.back();
-  later_.pop_back();
+  return stepTo(&later_, &earlier_);
+}
+
+bool TaskHistory::stepTo(std::vector<Vertices>* from, std::vector<Vertices>* to) {
+  if (from->empty()) return false;
+  to->push_back(settled_);
+  settled_ = from->back();
+  from->pop_back();
   show(settled_);
   tell();
   return true;

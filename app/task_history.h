@@ -34,6 +34,8 @@ class TaskHistory {
   struct Vertices {
     Point v[6];
   };
+  // The last task of *from settles, shown and printed; the one it replaces goes to *to.
+  bool stepTo(std::vector<Vertices>* from, std::vector<Vertices>* to);
   void show(const Vertices& task);
   void tell() const;
 
