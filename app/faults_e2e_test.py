@@ -124,6 +124,14 @@ class Faults(unittest.TestCase):
                     self.assertTrue(read(history).endswith(b"\n0\\0400\n"))
                 os.remove(history)
 
+    def test_a_tab_is_a_blank(self):
+        # A tab at a prompt completes no file name: "4<Tab>0" is two numbers.
+        run = Terminal(tempfile.mkdtemp())
+        run.answer("0 0 4\t0 0 4 1 1 5 1 1 5\n", "T[2]=( 1.000 , 1.000 )")
+        self.assertIn("T[2]=( 1.000 , 1.000 )", run.shown)
+        self.assertEqual(run.process.wait(20), 1)  # no display here
+        os.close(run.fd)
+
     def test_two_runs_keep_both_answers(self):
         # Answers are added as they are given: two runs at once lose none of them.
         home = tempfile.mkdtemp()
