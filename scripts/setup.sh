@@ -23,15 +23,8 @@ if [ "$purpose" = test ]; then
     g++-mingw-w64-x86-64 dpkg-dev wine wine64    # the Windows program, cross-built, under Wine
   )
 fi
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/install_missing.sh
+installMissing "${packages[@]}"
 
 # The program alone needs none of the test libraries; a build folder set up for the tests keeps
 # them.

@@ -13,15 +13,8 @@ triple=x86_64-w64-mingw32
 
 packages=(g++-mingw-w64-x86-64 cmake make dpkg-dev)
 [ "$purpose" = tests ] && packages+=(googletest)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source scripts/install_missing.sh
+installMissing "${packages[@]}"
 
 # Debian's source package of freeglut, fetched through a list of sources kept in the build
 # folder: the machine's own apt configuration stays as it is.
