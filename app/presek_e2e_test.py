@@ -7,6 +7,7 @@
 import math
 import os
 import pty
+import re
 import select
 import shutil
 import subprocess
@@ -357,6 +358,16 @@ class Presek(unittest.TestCase):
             run.settled(*keys)
             self.assertEqual(read(f"900x30+84+{height - 30}", "7", "200%"), along_x.split())
             self.assertEqual(read(f"40x{height - 180}+0+150", "6", "300%"), along_y.split())
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+        # A number that a name would cover is left out: T1.2 stands where 4000000 would be,
+        # and no name reads as a number's digits ("T1.2000").
+        run = Run("0 0 4e6 0 0 4e6 1e6 1e6 5e6 1e6 1e6 5e6\n", "T[2]")
+        run.settled("f", "g")
+        numbers = read(f"1024x30+0+{height - 30}", "7", "200%")
+        self.assertTrue({"3000000", "5000000"} <= set(numbers), numbers)
+        self.assertEqual([n for n in numbers if "000" in n and not re.fullmatch("[1-9]0{6}", n)],
+                         [], numbers)
         run.press("q")
         self.assertEqual(run.status(), 0)
 
