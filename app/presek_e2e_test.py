@@ -402,6 +402,17 @@ class Presek(unittest.TestCase):
         self.assertEqual(run.after("l", "o", expect=first.data).data, first.data)
         run.press("q")
         self.assertEqual(run.status(), 0)
+        # In the six-pointed star every corner holds some of the drawing: the list says that it
+        # covers it (read back by OCR).
+        run = Run("0 0 6 0 3 6 0 4 3 -2 6 4\n", "T[5]")
+        run.settled("o")
+        said = subprocess.run(
+            f"import -window {run.window} ppm:- | convert ppm:- -crop 460x26+0+{first.height - 28} "
+            "+repage -scale 200% png:- | tesseract stdin stdout --psm 7", shell=True,
+            capture_output=True, text=True, timeout=LIMIT).stdout
+        self.assertIn("spisak pokriva crtez", said)
+        run.press("q")
+        self.assertEqual(run.status(), 0)
 
     def test_window_options_and_axes(self):
         # -geometry sizes and places the window; with the x axis across the view, it is named at
