@@ -26,6 +26,12 @@ struct Task : Solution {
   Point t1[3], t2[3];
 };
 
+// Whether an item drawn in colour c belongs to the solution: the candidates and the overlap's
+// outline are red, the triangles black.
+inline bool ofSolution(Color c) {
+  return c == RED;
+}
+
 // Adds p drawn in colour c and grows the box to hold it.
 void addPoint(Point p, Color c);
 

@@ -42,7 +42,7 @@ int vertexUnderPointer(const WindowState& s) {
 // The candidate under the pointer becomes hot; a change is to be drawn.
 unsigned hover(WindowState& s) {
   const Task& task = s.tasks.shown();
-  const int hot = markUnderPointer(s, task.candidates, candidateTotal(task));
+  const int hot = s.showSolution ? markUnderPointer(s, task.candidates, candidateTotal(task)) : -1;
   const unsigned changed = hot != s.hot ? kRedraw : 0;
   s.hot = hot;
   return changed;
@@ -116,6 +116,11 @@ unsigned act(WindowState& s, Action action, int code) {
     case Action::kOrigins:
       s.showOrigins = !s.showOrigins;
       return 0;
+    case Action::kSolution:
+      s.showSolution = !s.showSolution;
+      return 0;
+    case Action::kSave:
+      return kSave;
     case Action::kNone:
       break;
   }
@@ -161,8 +166,8 @@ unsigned key(WindowState& s, int code) {
   const KeyRow* row = keyRowOf(code);
   if (row == nullptr) return 0;
   const unsigned changed = act(s, row->action, code);
-  if (changed & kQuit) return changed;
-  s.keepSides = false;  // after a key the names are placed afresh
+  if (changed & (kQuit | kSave)) return changed;  // a frame saved is the one shown
+  s.keepSides = false;                            // after a key the names are placed afresh
   return changed | kRedraw | kViewMoved | hover(s);
 }
 

@@ -26,6 +26,7 @@ constexpr unsigned kViewMoved = 2;    // the camera or the window's size: the pr
 constexpr unsigned kTaskChanged = 4;  // the task on the screen
 constexpr unsigned kTaskSettled = 8;  // a task was told to the console
 constexpr unsigned kQuit = 16;        // the window is to close
+constexpr unsigned kSave = 32;        // the frame is to be saved as a handout
 
 // A mouse button; the wheel comes as clicks of its own.
 enum class Button { kLeft, kOther };
@@ -37,6 +38,7 @@ struct WindowState {
   Camera firstView{}, view{};
   int width = kWindowWidth, height = kWindowHeight;
   bool showWords = true, showGrid = false, showOrigins = false;
+  bool showSolution = true;  // false: the task alone, as a handout without its solution
   bool pointerIn = false;
   Vec pointer{};               // the plane point under the pointer, while it is in the window
   int hot = -1;                // the candidate under the pointer, or -1

@@ -17,6 +17,8 @@ enum class Action {
   kWords,
   kGrid,
   kOrigins,
+  kSolution,
+  kSave,
   kClose,
 };
 
@@ -49,6 +51,8 @@ inline constexpr KeyRow kKeyRows[] = {
     {Action::kWords, {'l'}, "l", "imena i opis"},
     {Action::kGrid, {'g'}, "g", "mreza"},
     {Action::kOrigins, {'o'}, "o", "poreklo crvenih temena"},
+    {Action::kSolution, {'h'}, "h", "resenje"},
+    {Action::kSave, {'s'}, "s", "cuvanje slike"},
     {Action::kClose, {'q', kEscape}, "q ili Esc", "zatvaranje"},
 };
 

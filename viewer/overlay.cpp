@@ -1,6 +1,5 @@
 #include "viewer/overlay.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -10,83 +9,38 @@
 #include <cstring>
 
 #include "scene/labels.h"
+#include "viewer/canvas.h"
 #include "viewer/layout.h"
 #include "viewer/palette.h"
 
 namespace {
 
-void* const kFont = GLUT_BITMAP_HELVETICA_18;
 constexpr double kFontHeight = 18;  // pixels, the descent of 4 below the baseline included
 constexpr double kFontDescent = 4;
 constexpr double kMargin = 8;    // pixels between the text and the window's edges
 constexpr double kLabelGap = 6;  // pixels between a vertex and its name
-constexpr float kPolygonRed[] = {0.55f, 0.0f, 0.0f};
+constexpr Rgb kPolygonRed = {0.55f, 0.0f, 0.0f};
 constexpr double kLineGap = 4;     // pixels between lines of words above each other
 constexpr float kOriginWidth = 3;  // pixels: the sides that make a candidate
 constexpr double kRingRadius = 8;  // pixels: the ring around a vertex inside
 constexpr int kMaxGridLines = 64;  // a grid step gives at most 16 lines across the view
-constexpr float kBackground[] = {0.9f, 0.9f, 0.8f};  // the window's clear colour
-constexpr double kBackingPad = 2;                    // pixels of backing around a text
-constexpr float kGridGrey[] = {0.8f, 0.8f, 0.7f};
-constexpr float kAxisGrey[] = {0.6f, 0.6f, 0.52f};
-
-double textWidth(const char* words) {
-  return glutBitmapLength(kFont, reinterpret_cast<const unsigned char*>(words));
-}
+constexpr double kBackingPad = 2;  // pixels of backing around a text
+constexpr Rgb kGridGrey = {0.8f, 0.8f, 0.7f};
+constexpr Rgb kAxisGrey = {0.6f, 0.6f, 0.52f};
 
 // A box of the background's colour under a text whose box (pixels) starts at left, bottom, so
 // that no line of the drawing runs through its letters.
 void backing(double left, double bottom, double width) {
-  GLint mode = 0;
-  GLint viewport[4];
-  glGetIntegerv(GL_MATRIX_MODE, &mode);
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  gluOrtho2D(0, viewport[2], 0, viewport[3]);
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glColor3fv(kBackground);
+  useColor(kBackground);
   const double x = std::round(left), y = std::round(bottom);
-  glRectd(x - kBackingPad, y - kBackingPad, x + width + kBackingPad, y + kFontHeight + kBackingPad);
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GLenum(mode));
-}
-
-// Puts the raster position at window pixel (x, y) whatever the camera, with OpenGL 1.1 alone
-// (Windows' own library has no glWindowPos): the window's corner under identity matrices, then
-// an empty bitmap whose step moves it.
-void rasterAt(double x, double y) {
-  GLint mode = 0;
-  glGetIntegerv(GL_MATRIX_MODE, &mode);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glRasterPos2d(-1, -1);
-  glBitmap(0, 0, 0, 0, GLfloat(x), GLfloat(y), nullptr);
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GLenum(mode));
+  drawBox(x - kBackingPad, y - kBackingPad, x + width + kBackingPad, y + kFontHeight + kBackingPad);
 }
 
 // Text in black or dark red whose box (pixels) starts at left, bottom: its baseline stands the
 // descent above the bottom.
 void text(const char* words, double left, double bottom, bool red) {
-  if (red) {
-    glColor3fv(kPolygonRed);
-  } else {
-    glColor3f(0, 0, 0);
-  }
-  rasterAt(std::round(left), std::round(bottom) + kFontDescent);
-  glutBitmapString(kFont, reinterpret_cast<const unsigned char*>(words));
+  useColor(red ? kPolygonRed : Rgb{0, 0, 0});
+  drawText(words, std::round(left), std::round(bottom) + kFontDescent);
 }
 
 // Black text on its backing.
@@ -121,16 +75,11 @@ void gridNumber(double value, double step, char out[48]) {
 // Lines of the grid across the view along one axis: x = at[k] (vertical) or y = at[k].
 void gridLines(bool vertical, const double at[], int count, double otherCentre, double otherHalf) {
   for (int k = 0; k < count; ++k) {
-    glColor3fv(at[k] == 0 ? kAxisGrey : kGridGrey);
-    glBegin(GL_LINES);
-    if (vertical) {
-      glVertex2d(at[k], otherCentre - otherHalf);
-      glVertex2d(at[k], otherCentre + otherHalf);
-    } else {
-      glVertex2d(otherCentre - otherHalf, at[k]);
-      glVertex2d(otherCentre + otherHalf, at[k]);
-    }
-    glEnd();
+    useColor(at[k] == 0 ? kAxisGrey : kGridGrey);
+    const Vec ends[2] = {
+        vertical ? Vec{at[k], otherCentre - otherHalf} : Vec{otherCentre - otherHalf, at[k]},
+        vertical ? Vec{at[k], otherCentre + otherHalf} : Vec{otherCentre + otherHalf, at[k]}};
+    drawLines(ends, 2);
   }
 }
 
@@ -158,16 +107,16 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
   return inSight;
 }
 
-// A ring of kRingRadius pixels around v.
-void ring(Point v, Color color, Camera view, int height) {
+// A ring of kRingRadius pixels around v, width pixels wide.
+void ring(Point v, Color color, Camera view, int height, float width) {
   const double radius = kRingRadius * 2 * halfHeightSeen(view) / height;
-  setColor(color);
-  glBegin(GL_LINE_LOOP);
+  Vec points[32];
   for (int i = 0; i < 32; ++i) {
     const double a = i * kPi / 16;
-    glVertex2d(v.x + radius * std::cos(a), v.y + radius * std::sin(a));
+    points[i] = {v.x + radius * std::cos(a), v.y + radius * std::sin(a)};
   }
-  glEnd();
+  setColor(color);
+  drawLoop(points, 32, width);
 }
 
 // A text's box (pixels) whose bottom-left corner is at left, bottom.
@@ -252,7 +201,7 @@ LabelBox originCorner(const WindowState& s, double widest, double tall, double t
 // clear of the drawing; where none is, under them a line says so. Returns their number.
 int originLines(const WindowState& s, const Task& task, double topTaken, char lines[][160],
                 LabelBox boxes[]) {
-  const int total = candidateTotal(task);
+  const int total = s.showSolution ? candidateTotal(task) : 0;
   const int first = s.showOrigins ? 0 : s.hot, last = s.showOrigins ? total - 1 : first;
   if (first < 0 || last >= total) return 0;
   int count = 0;
@@ -308,21 +257,23 @@ void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], i
 }
 
 void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out) {
-  // Fixed first: the result line in the top-left corner, wrapped, and the origins asked for.
+  // Fixed first: the result line in the top-left corner, wrapped, and the origins asked for;
+  // the task alone has neither.
   char result[160];
   const double room = s.width - 2 * kMargin, pitch = kFontHeight + kLineGap;
   resultLine(task, true, result, sizeof result);
-  out->wordsTop =
-      int(kMargin + wrapWords(result, room, textWidth, out->lines, kMaxResultRows) * pitch);
+  const int solved = s.showSolution ? kMaxResultRows : 0;
+  const int tall = wrapWords(result, room, textWidth, out->lines, solved);
+  out->wordsTop = tall > 0 ? int(kMargin + tall * pitch) : 0;
   resultLine(task, hint, result, sizeof result);
-  const int rows = wrapWords(result, room, textWidth, out->lines, kMaxResultRows);
+  const int rows = wrapWords(result, room, textWidth, out->lines, solved);
   for (int k = 0; k < rows; ++k) {
     out->boxes[k] = textBox(out->lines[k], kMargin, s.height - kMargin - kFontHeight - k * pitch);
   }
   const double topTaken = kMargin + rows * pitch - kLineGap;
   out->fixed = rows + originLines(s, task, topTaken, out->lines + rows, out->boxes + rows);
   // Names: boxes placed beside the points in sight, clear of the fixed ones.
-  const int count = taskLabels(task, out->labels, s.active);
+  const int count = taskLabels(task, out->labels, s.active, s.showSolution);
   out->all = out->fixed + boxesInSight(out->labels, count, s.width, s.height,
                                        out->boxes + out->fixed, out->named + out->fixed);
   for (int k = out->fixed; k < out->all; ++k) {
@@ -350,12 +301,10 @@ void drawWords(const FrameWords& words) {
 
 void drawOrigin(const Task& task, int k, Camera view, int height) {
   const Origin origin = task.origins[k];
-  glLineWidth(kOriginWidth);
-  glBegin(GL_LINES);
   const auto side = [](const Point t[3], int i, Color color) {
     setColor(color);
-    glVertex2f(t[i].x, t[i].y);
-    glVertex2f(t[(i + 1) % 3].x, t[(i + 1) % 3].y);
+    const Vec ends[2] = {widen(t[i]), widen(t[(i + 1) % 3])};
+    drawLines(ends, 2, kOriginWidth);
   };
   const bool inside1 = origin.kind() == Found::kT2VertexIn;
   const bool inside2 = origin.kind() == Found::kT1VertexIn;
@@ -363,9 +312,7 @@ void drawOrigin(const Task& task, int k, Camera view, int height) {
     if (inside1 || (!inside2 && i == origin.ofT1())) side(task.t1, i, BLUE);
     if (inside2 || (!inside1 && i == origin.ofT2())) side(task.t2, i, GREEN);
   }
-  glEnd();
   // The vertex inside ringed, in the colour of its triangle.
-  if (inside2) ring(task.t1[origin.ofT1()], BLUE, view, height);
-  if (inside1) ring(task.t2[origin.ofT2()], GREEN, view, height);
-  glLineWidth(1);
+  if (inside2) ring(task.t1[origin.ofT1()], BLUE, view, height, kOriginWidth);
+  if (inside1) ring(task.t2[origin.ofT2()], GREEN, view, height, kOriginWidth);
 }

@@ -1,8 +1,8 @@
 #include "viewer/palette.h"
 
-#include <GL/gl.h>
-
 #include <cstdint>
+
+#include "viewer/canvas.h"
 
 namespace {
 
@@ -30,5 +30,5 @@ bool paletteColor(Color c, Rgb* rgb) {
 
 void setColor(Color c) {
   Rgb rgb;
-  if (paletteColor(c, &rgb)) glColor3f(rgb.r, rgb.g, rgb.b);
+  if (paletteColor(c, &rgb)) useColor(rgb);
 }

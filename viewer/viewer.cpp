@@ -3,12 +3,17 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "scene/scene.h"
 #include "viewer/camera.h"
+#include "viewer/canvas.h"
+#include "viewer/handout.h"
 #include "viewer/overlay.h"
 #include "viewer/palette.h"
 #include "viewer/window_system.h"
@@ -27,46 +32,36 @@ constexpr int kWheelUp = 3, kWheelDown = 4;          // the buttons GLUT gives t
 WindowState gState;
 
 void drawCircle(Circle circle) {
-  setColor(circle.color);
-  glBegin(GL_LINE_LOOP);
+  Vec points[100];
   for (int i = 0; i < 100; ++i) {
     const double a = i * kCircleStep;
-    glVertex2f(float(circle.center.x + circle.radius * std::cos(a)),
-               float(circle.center.y + circle.radius * std::sin(a)));
+    points[i] = {float(circle.center.x + circle.radius * std::cos(a)),
+                 float(circle.center.y + circle.radius * std::sin(a))};
   }
-  glEnd();
+  setColor(circle.color);
+  drawLoop(points, 100);
 }
 
 void drawLine(Line line) {
+  const Vec ends[2] = {
+      {line.point.x + kLineReach * line.direction.x, line.point.y + kLineReach * line.direction.y},
+      {line.point.x - kLineReach * line.direction.x, line.point.y - kLineReach * line.direction.y}};
   setColor(line.color);
-  glBegin(GL_LINES);
-  glVertex2f(line.point.x + kLineReach * line.direction.x,
-             line.point.y + kLineReach * line.direction.y);
-  glVertex2f(line.point.x - kLineReach * line.direction.x,
-             line.point.y - kLineReach * line.direction.y);
-  glEnd();
+  drawLines(ends, 2);
 }
 
 // A segment with both of its ends marked in its own colour.
 void drawSegment(Segment segment) {
-  glPointSize(kMarkSize);
+  const Vec ends[2] = {widen(segment.a), widen(segment.b)};
   setColor(segment.color);
-  glBegin(GL_LINES);
-  glVertex2f(segment.a.x, segment.a.y);
-  glVertex2f(segment.b.x, segment.b.y);
-  glEnd();
-  glBegin(GL_POINTS);
-  glVertex2f(segment.a.x, segment.a.y);
-  glVertex2f(segment.b.x, segment.b.y);
-  glEnd();
+  drawLines(ends, 2);
+  drawMarks(ends, 2, kMarkSize);
 }
 
 void drawPoint(Point point) {
+  const Vec at = widen(point);
   setColor(point.color);
-  glPointSize(kMarkSize);
-  glBegin(GL_POINTS);
-  glVertex2f(point.x, point.y);
-  glEnd();
+  drawMarks(&at, 1, kMarkSize);
 }
 
 // The perspective of the window, with the clip planes around the camera; the projection
@@ -100,11 +95,38 @@ bool asksForF() {
          !sameView(gState.view, fitView(gState, lo, hi));
 }
 
-// What an operation changed, done: the projection set again, a frame asked for, the cursor a
-// hand over a vertex that can be taken, or the window closed.
+// The frame drawn again, copied into a vector drawing as it is drawn and read back from the
+// buffer before it is shown, so that the PNG is the frame to the pixel; both are saved in the
+// current folder and named on standard error.
+void saveFrame() {
+  SvgDrawing svg(gState.width, gState.height, kBackground);
+  gRecording = &svg;
+  drawFrame();
+  gRecording = nullptr;
+  const std::size_t row = std::size_t(gState.width) * 3;
+  std::vector<unsigned char> pixels(row * gState.height), rows(pixels.size());
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadBuffer(GL_BACK);
+  glReadPixels(0, 0, gState.width, gState.height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+  glutSwapBuffers();
+  for (int y = 0; y < gState.height;
+       ++y) {  // OpenGL's rows start at the bottom, a PNG's at the top
+    std::copy_n(pixels.begin() + std::ptrdiff_t(row * (gState.height - 1 - y)), row,
+                rows.begin() + std::ptrdiff_t(row * y));
+  }
+  std::vector<unsigned char> png;
+  const std::string said = encodePng(rows.data(), gState.width, gState.height, &png)
+                               ? saveHandout("", png, svg.finished())
+                               : "Nije sacuvano: slika se ne moze sazeti u PNG";
+  std::fprintf(stderr, "%s\n", said.c_str());
+}
+
+// What an operation changed, done: the projection set again, a frame asked for or saved, the
+// cursor a hand over a vertex that can be taken, or the window closed.
 void apply(unsigned changed) {
   if (changed & kQuit) std::exit(0);
   if (changed & kViewMoved) applyView();
+  if (changed & kSave) saveFrame();
   if (changed & kRedraw) glutPostRedisplay();
   const int cursor = overVertex(gState) ? GLUT_CURSOR_INFO : GLUT_CURSOR_INHERIT;
   if (cursor != glutGet(GLUT_WINDOW_CURSOR)) glutSetCursor(cursor);
@@ -167,14 +189,26 @@ void onReshape(int width, int height) {
 }
 
 void onDisplay() {
+  drawFrame();
+  glFlush();
+  glutSwapBuffers();
+}
+
+void drawFrame() {
   const Task& task = gState.tasks.shown();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
   if (gState.showGrid) drawGrid(gState.view, aspectOf(gState));
   for (const Circle& circle : gCircles) drawCircle(circle);
   for (const Line& line : gLines) drawLine(line);
-  for (const Segment& segment : gSegments) drawSegment(segment);
-  for (const Point& point : gPoints) drawPoint(point);
+  // The task alone leaves out what the solver found: the red points and outline.
+  const bool solution = gState.showSolution;
+  for (const Segment& segment : gSegments) {
+    if (solution || !ofSolution(segment.color)) drawSegment(segment);
+  }
+  for (const Point& point : gPoints) {
+    if (solution || !ofSolution(point.color)) drawPoint(point);
+  }
   if (gState.hot >= 0) drawOrigin(task, gState.hot, gState.view, gState.height);
   glPopMatrix();
   // The words are placed first: the grid's numbers keep off them.
@@ -188,8 +222,6 @@ void onDisplay() {
                   gState.showWords ? words.all : 0);
   }
   if (gState.showWords) drawWords(words);
-  glFlush();
-  glutSwapBuffers();
 }
 
 void onMouse(int button, int state, int x, int y) {
@@ -228,7 +260,7 @@ void openViewer(int argc, char** argv, TaskControl tasks) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
   glutCreateWindow(kWindowTitle);
-  glClearColor(0.9f, 0.9f, 0.8f, 0.0f);
+  glClearColor(kBackground.r, kBackground.g, kBackground.b, 0.0f);
   std::fprintf(stderr, "Prozor: %s.\n", keysInWords(", ").c_str());
 
   gState = openState(firstView(gMinCorner, gMaxCorner), glutGet(GLUT_WINDOW_WIDTH),

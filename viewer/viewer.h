@@ -14,8 +14,12 @@ void openViewer(int argc, char** argv, TaskControl tasks);
 // Fits the projection to a new window size.
 void onReshape(int width, int height);
 
-// Draws one frame of the scene: circles, lines, segments, then points on top.
+// Draws one frame of the scene and shows it.
 void onDisplay();
+
+// Draws one frame into the back buffer: the grid, circles, lines, segments, then points on top,
+// and the words.
+void drawFrame();
 
 // A left press within kGrabRadius pixels of a triangle's vertex takes the nearest; the release
 // drops it; the wheel zooms about the pointer. (x, y) are GLUT's pixels, from the top-left
