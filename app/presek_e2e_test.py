@@ -15,6 +15,7 @@ import sys
 import tempfile
 import time
 import unittest
+import xml.etree.ElementTree as ElementTree
 
 PROGRAM, SOURCE = (os.path.abspath(a) for a in sys.argv[1:3])
 TITLE = "Geometrija - prikaz zadatka"
@@ -98,14 +99,36 @@ class Shot:
         return min(xs), min(ys), max(xs), max(ys)
 
 
+def towards(pixel, colour):
+    # How far a pixel goes from the background towards a colour: 1 all the way.
+    d = [c - b for c, b in zip(colour, BACKGROUND)]
+    return sum((p - b) * e for p, b, e in zip(pixel, BACKGROUND, d)) / sum(e * e for e in d)
+
+
+def reddish(pixel):
+    return pixel[0] > max(pixel[1:]) + 40
+
+
+def inked(shot):
+    # The pixels of a shot that are not background, by place.
+    return {(i // 3 % shot.width, i // 3 // shot.width): tuple(shot.data[i:i + 3])
+            for i in range(0, len(shot.data), 3) if shot.data[i:i + 3] != bytes(BACKGROUND)}
+
+
+def near(pixels, x, y, test, radius=2):
+    return any(test(pixels.get((x + dx, y + dy), BACKGROUND))
+               for dx in range(-radius, radius + 1) for dy in range(-radius, radius + 1))
+
+
 class Run:
     # The program with its window on the screen, given its input on a pipe. Each step waits for
     # the frame it expects, as long as LIMIT allows, rather than for a fixed time.
     started = []  # every run's process, ended after each test, so that no window stays behind
 
-    def __init__(self, answers, until, args=()):
+    def __init__(self, answers, until, args=(), **popen):
         self.process = subprocess.Popen([PROGRAM, *args], stdin=subprocess.PIPE,
-                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+                                        stdout=subprocess.PIPE,
+                                        **{"stderr": subprocess.DEVNULL, **popen})
         Run.started.append(self.process)
         self.process.stdin.write(answers.encode())
         self.process.stdin.close()
@@ -158,6 +181,8 @@ class Run:
 
     def status(self):
         self.process.stdout.close()
+        if self.process.stderr:
+            self.process.stderr.close()
         try:
             return self.process.wait(LIMIT)
         finally:  # a program that does not end is ended, so that no window stays behind
@@ -411,6 +436,105 @@ class Presek(unittest.TestCase):
             "+repage -scale 200% png:- | tesseract stdin stdout --psm 7", shell=True,
             capture_output=True, text=True, timeout=LIMIT).stdout
         self.assertIn("spisak pokriva crtez", said)
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+
+    def assert_vector_copy(self, shot, path, camera, points):
+        # The SVG has the frame's colours, no other; rendered (rsvg-convert), every line and mark
+        # of the frame has its colour within 2 pixels, and every line and mark of the drawing a
+        # frame's pixel of its kind (red or grey); each word's box starts where the frame's
+        # letters do; its red marks stand at the pixels of the points.
+        svg = ElementTree.parse(path).getroot()
+        parts = [(e.tag.split("}")[1], e.attrib, e.text) for e in svg]
+        hex_colour = lambda h: tuple(int(h[k:k + 2], 16) for k in (1, 3, 5))
+        colours = {hex_colour(a.get("fill", "none") + a.get("stroke", "")[1:]
+                              if a.get("fill", "none") != "none" else a["stroke"])
+                   for _, a, _ in parts}
+        self.assertEqual(colours, set(inked(shot).values()) | {BACKGROUND})
+        words = [(float(a["x"]), float(a["y"]), float(a["textLength"]), hex_colour(a["fill"]))
+                 for tag, a, _ in parts if tag == "text"]
+        apart = lambda x, y: not any(left - 3 <= x <= left + 1.5 * length + 3 and
+                                     base - 20 <= y <= base + 6 for left, base, length, _ in words)
+        render = Shot(subprocess.run(f"rsvg-convert {path} | convert png:- -depth 8 ppm:-",
+                                     shell=True, capture_output=True, timeout=LIMIT).stdout)
+        frame, drawn = inked(shot), inked(render)
+        kind = lambda colour: lambda p: reddish(p) == reddish(colour) and towards(p, colour) >= 0.4
+        self.assertEqual([p for p, c in frame.items() if apart(*p) and not near(drawn, *p, kind(c))],
+                         [])
+        grid_grey = (204, 204, 178)
+        self.assertEqual([p for p, c in drawn.items() if apart(*p) and towards(c, grid_grey) >= 0.6
+                          and not near(frame, *p, lambda f: f != BACKGROUND and
+                                       reddish(f) == reddish(c))], [])
+        for left, base, length, colour in words:
+            box = lambda x, y: left - 3 <= x <= left + length + 2 and base - 18 <= y <= base + 5
+            letters = [p for p, c in frame.items() if box(*p) and c == colour]
+            ink = [p for p, c in drawn.items() if box(*p) and kind(colour)(c)]
+            self.assertTrue(letters and ink, (left, base))
+            self.assertTrue(abs(min(letters)[0] - left) <= 2 and abs(min(ink)[0] - left) <= 3 and
+                            abs(min(y for _, y in letters) - min(y for _, y in ink)) <= 3,
+                            (left, base))
+        marks = {(float(a["x"]) + 2, float(a["y"]) + 2) for tag, a, _ in parts
+                 if tag == "rect" and a["fill"] == "#ff0000"}
+        at = [(px + 0.5, py + 0.5) for px, py in (shot.project(camera, *p) for p in points)]
+        self.assertEqual(sorted({min(range(len(at)), key=lambda k: math.dist(m, at[k]))
+                                 for m in marks}), list(range(len(at))))
+        self.assertTrue(all(min(math.dist(m, a) for a in at) <= 1 for m in marks), marks)
+
+    def test_handout(self):
+        # h shows the task alone: no red pixel, the triangles with their names, no result line,
+        # and no origin under the pointer; h again brings the solution back. s saves the frame
+        # shown: a PNG equal to it, and an SVG of the same; quick presses give as many pairs,
+        # numbered past the files there. A folder that cannot be written is said, and the window
+        # goes on.
+        folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder)
+        with open(f"{folder}/presek-3.png", "w") as earlier:
+            earlier.write("earlier")
+        run = Run(TYPICAL_INPUT, "T[2]", cwd=folder, stderr=subprocess.PIPE)
+        said = lambda until: read_until(run.process.stderr.fileno(), until)
+        first, camera = run.shot(), (2.5, 2.5, 5)
+        alone = run.after("h")
+        self.assertEqual(sum(map(reddish, inked(alone).values())), 0)
+        self.assertGreater(sum(map(reddish, inked(first).values())), 1000)
+        self.assert_marks(alone, camera, [(3, 3, BLACK), (0, 2, BLACK), (4.5, 1, BLACK),
+                                          (1, 1, BLACK, True)], "h")
+        bare = run.after("l")
+        names = [(x, y) for (x, y), c in inked(alone).items()
+                 if bare.at(x, y) != c]
+        self.assertTrue(len(names) > 100 and min(y for _, y in names) > 40, "names alone")
+        run.after("l", expect=alone.data)
+        xdotool("mousemove", "--window", run.window, *map(str, first.project(camera, 3, 1)))
+        self.assertEqual(run.unchanged().data, alone.data)
+        xdotool("mousemove", "0", "0")
+        self.assertEqual(run.after("h", expect=first.data).data, first.data)
+        shot = run.after("g")
+        run.press("s")
+        self.assertIn("Sacuvano: presek-1.png i presek-1.svg\n", said("presek-1.svg\n"))
+        self.assertEqual(Shot.of(f"{folder}/presek-1.png").data, shot.data)
+        self.assertEqual(run.shot().data, shot.data)
+        self.assert_vector_copy(shot, f"{folder}/presek-1.svg", camera, [(3, 1), (1, 3), (1, 1)])
+        alone = run.after("h")
+        run.press("s", "s", "s")
+        self.assertEqual(re.findall(r"Sacuvano: (presek-\d).png i (presek-\d).svg\n",
+                                    said("presek-5.svg\n")),
+                         [("presek-2", "presek-2"), ("presek-4", "presek-4"),
+                          ("presek-5", "presek-5")])
+        for n in (2, 4, 5):
+            self.assertEqual(Shot.of(f"{folder}/presek-{n}.png").data, alone.data)
+        with open(f"{folder}/presek-3.png") as earlier:
+            self.assertEqual(earlier.read(), "earlier")
+        self.assertFalse(os.path.exists(f"{folder}/presek-3.svg"))
+        run.press("q")
+        self.assertEqual(run.status(), 0)
+        # A folder without leave to write (root writes anywhere: the program runs as nobody).
+        os.chmod(folder, 0o555)
+        self.addCleanup(os.chmod, folder, 0o755)
+        nobody = {"user": 65534, "group": 65534} if os.geteuid() == 0 else {}
+        run = Run(TYPICAL_INPUT, "T[2]", cwd=folder, stderr=subprocess.PIPE, **nobody)
+        run.press("s")
+        self.assertIn("Nije sacuvano: presek-6.png i presek-6.svg (nema dozvole za pisanje)\n",
+                      read_until(run.process.stderr.fileno(), ")\n"))
+        self.assertNotEqual(run.after("h").data, first.data)
         run.press("q")
         self.assertEqual(run.status(), 0)
 
