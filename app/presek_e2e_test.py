@@ -442,8 +442,9 @@ class Presek(unittest.TestCase):
     def assert_vector_copy(self, shot, path, camera, points):
         # The SVG has the frame's colours, no other; rendered (rsvg-convert), every line and mark
         # of the frame has its colour within 2 pixels, and every line and mark of the drawing a
-        # frame's pixel of its kind (red or grey); each word's box starts where the frame's
-        # letters do; its red marks stand at the pixels of the points.
+        # frame's pixel of its kind (red or grey); each word starts where the frame's letters do,
+        # at their height, on a backing that holds them; its red marks stand at the pixels of the
+        # points.
         svg = ElementTree.parse(path).getroot()
         parts = [(e.tag.split("}")[1], e.attrib, e.text) for e in svg]
         hex_colour = lambda h: tuple(int(h[k:k + 2], 16) for k in (1, 3, 5))
@@ -453,6 +454,9 @@ class Presek(unittest.TestCase):
         self.assertEqual(colours, set(inked(shot).values()) | {BACKGROUND})
         words = [(float(a["x"]), float(a["y"]), float(a["textLength"]), hex_colour(a["fill"]))
                  for tag, a, _ in parts if tag == "text"]
+        backings = [(float(a["x"]), float(a["y"]), float(a["x"]) + float(a["width"]),
+                     float(a["y"]) + float(a["height"])) for tag, a, _ in parts[1:]
+                    if tag == "rect" and hex_colour(a["fill"]) == BACKGROUND]
         apart = lambda x, y: not any(left - 3 <= x <= left + 1.5 * length + 3 and
                                      base - 20 <= y <= base + 6 for left, base, length, _ in words)
         render = Shot(subprocess.run(f"rsvg-convert {path} | convert png:- -depth 8 ppm:-",
@@ -466,13 +470,17 @@ class Presek(unittest.TestCase):
                           and not near(frame, *p, lambda f: f != BACKGROUND and
                                        reddish(f) == reddish(c))], [])
         for left, base, length, colour in words:
-            box = lambda x, y: left - 3 <= x <= left + length + 2 and base - 18 <= y <= base + 5
+            box = lambda x, y: left - 1 <= x <= left + length + 1 and base - 15 <= y <= base + 4
             letters = [p for p, c in frame.items() if box(*p) and c == colour]
             ink = [p for p, c in drawn.items() if box(*p) and kind(colour)(c)]
             self.assertTrue(letters and ink, (left, base))
-            self.assertTrue(abs(min(letters)[0] - left) <= 2 and abs(min(ink)[0] - left) <= 3 and
-                            abs(min(y for _, y in letters) - min(y for _, y in ink)) <= 3,
+            rows = lambda pixels: (min(y for _, y in pixels), max(y for _, y in pixels))
+            self.assertTrue(abs(min(letters)[0] - left) <= 2 and abs(min(ink)[0] - left) <= 2 and
+                            all(abs(a - b) <= 2 for a, b in zip(rows(letters), rows(ink))),
                             (left, base))
+            self.assertTrue(any(x0 <= min(letters)[0] and max(letters)[0] < x1 and
+                                y0 <= rows(letters)[0] and rows(letters)[1] < y1
+                                for x0, y0, x1, y1 in backings), (left, base))
         marks = {(float(a["x"]) + 2, float(a["y"]) + 2) for tag, a, _ in parts
                  if tag == "rect" and a["fill"] == "#ff0000"}
         at = [(px + 0.5, py + 0.5) for px, py in (shot.project(camera, *p) for p in points)]
@@ -513,7 +521,9 @@ class Presek(unittest.TestCase):
         self.assertEqual(Shot.of(f"{folder}/presek-1.png").data, shot.data)
         self.assertEqual(run.shot().data, shot.data)
         self.assert_vector_copy(shot, f"{folder}/presek-1.svg", camera, [(3, 1), (1, 3), (1, 1)])
-        alone = run.after("h")
+        handout = Shot.of(f"{SOURCE}/docs/handout.png").data  # the README's picture
+        alone = run.after("h", "f", expect=handout)
+        self.assertEqual(alone.data, handout)
         run.press("s", "s", "s")
         self.assertEqual(re.findall(r"Sacuvano: (presek-\d).png i (presek-\d).svg\n",
                                     said("presek-5.svg\n")),

@@ -11,12 +11,14 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
   libx11-dev                                     # the window's X connection
   libedit-dev                                    # line editing and history at a terminal
+  libpng-dev                                     # the saved frame's PNG
 )
 if [ "$purpose" = test ]; then
   packages+=(
     clang libclang-rt-14-dev                     # sanitizers, libFuzzer
     libgtest-dev libbenchmark-dev                # tests and benchmarks
     xvfb xdotool imagemagick tesseract-ocr       # the window tests on a virtual screen
+    librsvg2-bin                                 # rsvg-convert: the saved frame's SVG drawn
     python3                                      # the window and terminal tests
     pmccabe                                      # complexity, and the split of scripts/instructions.sh
     libboost-dev libcgal-dev                     # the libraries the tests compare with
