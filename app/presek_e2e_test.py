@@ -475,7 +475,7 @@ class Presek(unittest.TestCase):
             ink = [p for p, c in drawn.items() if box(*p) and kind(colour)(c)]
             self.assertTrue(letters and ink, (left, base))
             rows = lambda pixels: (min(y for _, y in pixels), max(y for _, y in pixels))
-            self.assertTrue(abs(min(letters)[0] - left) <= 2 and abs(min(ink)[0] - left) <= 2 and
+            self.assertTrue(0 <= min(letters)[0] - left <= 2 and abs(min(ink)[0] - left) <= 2 and
                             all(abs(a - b) <= 2 for a, b in zip(rows(letters), rows(ink))),
                             (left, base))
             self.assertTrue(any(x0 <= min(letters)[0] and max(letters)[0] < x1 and
