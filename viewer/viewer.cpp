@@ -64,6 +64,19 @@ void drawPoint(Point point) {
   drawMarks(&at, 1, kMarkSize);
 }
 
+// The scene: circles, lines, segments, then points on top; without the solution, the task alone
+// leaves out what the solver found (the red points and outline).
+void drawScene(bool solution) {
+  for (const Circle& circle : gCircles) drawCircle(circle);
+  for (const Line& line : gLines) drawLine(line);
+  for (const Segment& segment : gSegments) {
+    if (solution || !ofSolution(segment.color)) drawSegment(segment);
+  }
+  for (const Point& point : gPoints) {
+    if (solution || !ofSolution(point.color)) drawPoint(point);
+  }
+}
+
 // The perspective of the window, with the clip planes around the camera; the projection
 // matrix stays current.
 void setProjection() {
@@ -199,16 +212,7 @@ void drawFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
   if (gState.showGrid) drawGrid(gState.view, aspectOf(gState));
-  for (const Circle& circle : gCircles) drawCircle(circle);
-  for (const Line& line : gLines) drawLine(line);
-  // The task alone leaves out what the solver found: the red points and outline.
-  const bool solution = gState.showSolution;
-  for (const Segment& segment : gSegments) {
-    if (solution || !ofSolution(segment.color)) drawSegment(segment);
-  }
-  for (const Point& point : gPoints) {
-    if (solution || !ofSolution(point.color)) drawPoint(point);
-  }
+  drawScene(gState.showSolution);
   if (gState.hot >= 0) drawOrigin(task, gState.hot, gState.view, gState.height);
   glPopMatrix();
   // The words are placed first: the grid's numbers keep off them.
