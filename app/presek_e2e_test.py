@@ -442,8 +442,10 @@ class Presek(unittest.TestCase):
     def assert_vector_copy(self, shot, path, camera, points):
         # The SVG has the frame's colours, no other; rendered (rsvg-convert), every line and mark
         # of the frame has its colour within 2 pixels, and every line and mark of the drawing a
-        # frame's pixel of its kind (red or grey); each word starts where the frame's letters do,
-        # at their height, on a backing that holds them; its red marks stand at the points.
+        # frame's pixel of its kind (red or grey), the ink of each kind as much (to within the
+        # sqrt(2) that anti-aliasing adds to a slanted line); each word starts where the frame's
+        # letters do, at their height, on a backing that holds them; its red marks stand at the
+        # points.
         parts = [(e.tag.split("}")[1], e.attrib) for e in ElementTree.parse(path).getroot()]
         rgb = lambda h: tuple(int(h[k:k + 2], 16) for k in (1, 3, 5))
         self.assertEqual({rgb(a[k]) for _, a in parts for k in ("fill", "stroke")
@@ -463,6 +465,9 @@ class Presek(unittest.TestCase):
                          + [p for p, c in drawn.items() if apart(*p) and towards(c, GRID) >= 0.6 and
                           not near(frame, p, lambda f: f != BACKGROUND and
                                    reddish(f) == reddish(c))], [])
+        mass = lambda pixels, red: sum(sum(abs(a - b) for a, b in zip(c, BACKGROUND)) for p, c
+                                       in pixels.items() if apart(*p) and reddish(c) == red)
+        self.assertTrue(all(0.8 < mass(drawn, red) / mass(frame, red) < 1.6 for red in (0, 1)))
         for left, base, length, colour in words:
             box = lambda p: left - 1 <= p[0] <= left + length + 1 and base - 15 <= p[1] <= base + 4
             letters = [p for p, c in frame.items() if box(p) and c == colour]
@@ -508,16 +513,14 @@ class Presek(unittest.TestCase):
         shot = run.after("g")
         run.press("s")
         self.assertIn("Sacuvano: presek-1.png i presek-1.svg\n", said("presek-1.svg\n"))
-        self.assertEqual([Shot.of(f"{folder}/presek-1.png").data, run.shot().data], [shot.data] * 2)
+        self.assertTrue(Shot.of(f"{folder}/presek-1.png").data == run.shot().data == shot.data)
         self.assert_vector_copy(shot, f"{folder}/presek-1.svg", camera, [(3, 1), (1, 3), (1, 1)])
         handout = Shot.of(f"{SOURCE}/docs/handout.png").data  # the README's picture
         self.assertEqual(run.after("h", "f", expect=handout).data, handout)
         run.press("s", "s", "s")
         self.assertEqual(re.findall(r"Sacuvano: presek-(\d).png i presek-(\d).svg\n",
                                     said("presek-5.svg\n")), [("2", "2"), ("4", "4"), ("5", "5")])
-        self.assertEqual([Shot.of(f"{folder}/presek-{n}.png").data for n in (2, 4, 5)],
-                         [handout] * 3)
-        self.assertNotIn("presek-3.svg", os.listdir(folder))
+        self.assertTrue(all(Shot.of(f"{folder}/presek-{n}.png").data == handout for n in (2, 4, 5)))
         with open(f"{folder}/presek-3.png") as earlier:
             self.assertEqual(earlier.read(), "earlier")
         run.press("q")
