@@ -35,10 +35,12 @@ fetchSource() {
   fi
   # The newest version whose files the archive gives.
   local version
+  : >"$apt/fetch.log"
   for version in $(apt-cache "${options[@]}" showsrc "$1" | sed -n 's/^Version: //p' | sort -urV); do
     (cd "$out/src" && apt-get "${options[@]}" source "$1=$version") >"$apt/fetch.log" 2>&1 && return
   done
   cat "$apt/fetch.log"
+  echo "No version of the source package $1 could be fetched." >&2
   exit 1
 }
 
