@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Windows program, build-windows/presek.exe, with MinGW-w64: 64-bit, the C++ runtime
-# and freeglut linked in, importing only Windows' own DLLs.
+# Builds the Windows program, build-windows/presek.exe, with MinGW-w64: 64-bit, the C++ runtime,
+# freeglut, libpng and zlib linked in, importing only Windows' own DLLs.
 #   bash scripts/windows.sh          the program
 #   bash scripts/windows.sh tests    the program, the unit tests and the report driver
 # freeglut, zlib and libpng are built once from Debian's source packages and kept in
@@ -24,15 +24,12 @@ fetchSource() {
   local options=(-o Dir::Etc::SourceList="$apt/sources.list" -o Dir::Etc::SourceParts="$apt/parts"
                  -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache"
                  -o APT::Sandbox::User=root -qq)
-  if [ -z "${sourcesListed:-}" ]; then
-    mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$out/src"
-    sed -n 's/^deb \(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list 2>/dev/null >"$apt/sources.list" || true
-    for f in /etc/apt/sources.list.d/debian*.sources; do
-      [ -f "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" >"$apt/parts/$(basename "$f")"
-    done
-    apt-get "${options[@]}" update
-    sourcesListed=1
-  fi
+  mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/parts" "$out/src"
+  sed -n 's/^deb \(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list 2>/dev/null >"$apt/sources.list" || true
+  for f in /etc/apt/sources.list.d/debian*.sources; do
+    [ -f "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" >"$apt/parts/$(basename "$f")"
+  done
+  apt-get "${options[@]}" update
   # The newest version whose files the archive gives.
   local version
   : >"$apt/fetch.log"
