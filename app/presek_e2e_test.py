@@ -534,6 +534,34 @@ class Presek(unittest.TestCase):
         self.assertIn("Nije sacuvano: presek-6.png i presek-6.svg (nema dozvole za pisanje)\n",
                       read_until(run.process.stderr.fileno(), ")\n"))
         self.assertNotEqual(run.after("h").data, first.data)
+    def test_lesson_in_the_window(self):
+        # k: the first step, T1.1-T1.2 and T2.1-T2.2 (parallel) thick, no red point yet, and its
+        # words; three steps on, the crossing at (3, 1) ringed (the README's picture); End: the
+        # result; Esc leaves the lesson for the frame before it, and the window goes on.
+        run = Run(TYPICAL_INPUT, PROMPTS + "\n" + TYPICAL)
+        fitted = run.after("f")
+
+        def rows_of(shot, colour):
+            return {i // 3 // shot.width for i in range(0, len(shot.data), 3)
+                    if shot.data[i:i + 3] == bytes(colour)}
+
+        def words(keys):
+            return subprocess.run(
+                f"import -window {run.window} ppm:- | convert ppm:- -crop 900x50+0+0 +repage "
+                "-scale 200% png:- | tesseract stdin stdout --psm 6", shell=True,
+                capture_output=True, text=True, timeout=LIMIT).stdout
+
+        step = run.after("k")
+        for colour in [(0, 0, 255), (0, 255, 0)]:  # each a horizontal side, 3 pixels thick
+            self.assertEqual(len(rows_of(step, colour)), 3, colour)
+        self.assertEqual(rows_of(step, RED), set())
+        self.assertIn("Korak 1 od 18", words(step))
+        picture = Shot.of(f"{SOURCE}/docs/window_lesson.png").data
+        self.assertEqual(run.after("Right", "space", "Down", expect=picture).data, picture)
+        said = words(run.after("End"))
+        self.assertIn("Korak 18 od 18", said)
+        self.assertIn("Presek je poligon sa 3 temena", said)
+        self.assertEqual(run.after("Escape", expect=fitted.data).data, fitted.data)
         run.press("q")
         self.assertEqual(run.status(), 0)
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/lesson_frame.h"
 #include "app/output.h"
 #include "app/report.h"
 #include "solver/solve.h"
@@ -88,6 +89,18 @@ bool TaskHistory::stepTo(std::vector<Vertices>* from, std::vector<Vertices>* to)
   return true;
 }
 
+namespace {
+
+// The lesson of the task shown: the number of its steps, and step k, kept within them.
+int shownLessonStep(int k, LessonFrame* frame) {
+  const Task& task = gTasks.shown();
+  const Lesson lesson = lessonOf(task.t1, task.t2);
+  if (frame != nullptr) *frame = lessonFrameOf(lesson, std::max(0, std::min(k, lesson.count - 1)));
+  return lesson.count;
+}
+
+}  // namespace
+
 TaskControl startTasks(const Point t1[3], const Point t2[3], std::FILE* out) {
   gTasks.start(t1, t2, out);
   return {[]() -> const Task& { return gTasks.shown(); },
@@ -96,5 +109,6 @@ TaskControl startTasks(const Point t1[3], const Point t2[3], std::FILE* out) {
           []() { return gTasks.takeBack(); },
           []() { return gTasks.bringBack(); },
           writeQueued,
-          endRun};
+          endRun,
+          shownLessonStep};
 }

@@ -112,4 +112,34 @@ TEST(WindowOperations, HoverLeaveWheelAndResize) {
   EXPECT_EQ(w.s.hot, 2) << "T2.1 = T[2] at (1, 1) is under the pointer";
 }
 
+// The lesson's keys step through the shown task's steps within them; the view stays; Esc and k
+// leave it and q still closes; a dragged or taken-back task leaves it.
+TEST(WindowOperations, TheLessonStepsAndLeaves) {
+  Session w;
+  const Camera view = w.s.view;
+  const struct {
+    int code, step;
+  } keys[] = {{'k', 0},      {kArrowLeft, 0}, {kArrowRight, 1}, {' ', 2},       {kArrowDown, 3},
+              {kEnd, 17},    {' ', 17},       {kBackspace, 16}, {kArrowUp, 15}, {kHome, 0},
+              {kEscape, -1}, {'k', 0},        {'k', -1}};
+  for (const auto& k : keys) {
+    EXPECT_EQ(key(w.s, k.code) & (kQuit | kTaskChanged), 0u) << k.code;
+    EXPECT_EQ(w.s.lesson, k.step) << k.code;
+  }
+  EXPECT_TRUE(w.s.view.cx == view.cx && w.s.view.cy == view.cy) << "the arrows did not pan";
+  key(w.s, 'k');
+  w.drag({1, 1}, {3, 1});
+  EXPECT_EQ(w.s.lesson, -1) << "a dragged task";
+  w.printed();
+  key(w.s, 'k');
+  key(w.s, 'u');
+  EXPECT_EQ(w.s.lesson, -1) << "a task taken back";
+  EXPECT_EQ(w.printed(), kTypical);
+  press(w.s, Button::kLeft, {1, 1});
+  EXPECT_EQ(key(w.s, 'k'), kRedraw | kViewMoved) << "no lesson of a task held";
+  EXPECT_EQ(w.s.lesson, -1);
+  key(w.s, 'k');
+  EXPECT_EQ(key(w.s, 'q') & kQuit, kQuit);
+}
+
 }  // namespace

@@ -44,7 +44,8 @@ struct Bytes {
 };
 
 constexpr int kCodes[] = {'u', 'y', 'f',        '+',         '=',      '-',        'r', 'l',
-                          'g', 'o', kArrowLeft, kArrowRight, kArrowUp, kArrowDown, 'x', 'q'};
+                          'g', 'o', kArrowLeft, kArrowRight, kArrowUp, kArrowDown, 'x', 'q',
+                          'k', ' ', kBackspace, kHome,       kEnd,     kEscape};
 
 // One operation from the input; *action says which key it was, where it was one.
 unsigned step(WindowState& s, Bytes& in, Action* action) {
@@ -105,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
          {task.t1[0], task.t1[1], task.t1[2], task.t2[0], task.t2[1], task.t2[2]}) {
       check(std::fabs(v.x) <= kMaxCoordinate && std::fabs(v.y) <= kMaxCoordinate, "a task");
     }
+    check(s.lesson >= -1 && s.lesson < s.tasks.lessonStep(0, nullptr), "a step of the lesson");
     check(s.hot < candidateTotal(task) && s.active < 6 && s.width > 0 && s.height > 0 &&
               std::isfinite(s.view.cx + s.view.cy) && s.view.distance > 0,
           "state");

@@ -137,14 +137,14 @@ bool placedAround(LabelBox boxes[], int k, int away, double gap, double width, d
 
 }  // namespace
 
-int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed, bool polygon) {
+int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed, bool polygonNames) {
   int count = 0;
   char text[16];
   for (int k = 0; k < 6; ++k) {
     std::snprintf(text, sizeof text, "T%d.%d", k / 3 + 1, k % 3 + 1);
     name(text, k, k < 3 ? task.t1 : task.t2, 3, k % 3, false, out, &count);
   }
-  for (int k = 0; polygon && task.m > 1 && k < task.m; ++k) {
+  for (int k = 0; polygonNames && task.m > 1 && k < task.m; ++k) {
     std::snprintf(text, sizeof text, "T[%d]", k);
     name(text, 6 + k, task.overlap, task.m, k, true, out, &count);
   }

@@ -16,10 +16,10 @@ struct Label {
 };
 constexpr int kMaxLabels = 6 + kMaxCandidates;
 
-// The labels of the task, in the order triangle T1, T2, then the polygon's new places (without
-// the polygon where `polygon` is false). The label of vertex `grabbed` (0..5, T1 then T2; -1 for
-// none) adds its coordinates as the console prints them: "T2.1 ( 3.000 , 1.000 )".
-int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed = -1, bool polygon = true);
+// The labels of the task, in the order triangle T1, T2, then the polygon's new places. The
+// label of vertex `grabbed` (0..5, T1 then T2; -1 for none) adds its coordinates as the console
+// prints them: "T2.1 ( 3.000 , 1.000 )". Without polygonNames, the triangles' names alone.
+int taskLabels(const Task& task, Label out[kMaxLabels], int grabbed = -1, bool polygonNames = true);
 
 // The counts and the overlap in words, with its size: "n = 2, p = 0, q = 1. Presek je poligon
 // sa 3 temena, povrsine 2.000.",

@@ -11,7 +11,7 @@ packages=(
   freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri # the window, drawn by Mesa in software
   libx11-dev                                     # the window's X connection
   libedit-dev                                    # line editing and history at a terminal
-  libpng-dev                                     # the saved frame's PNG
+  libpng-dev                                     # the saved frames
 )
 if [ "$purpose" = test ]; then
   packages+=(

@@ -68,6 +68,7 @@ unsigned drag(WindowState& s) {
   v[s.active].x = moved.x;
   v[s.active].y = moved.y;
   s.tasks.tryTask(v);
+  s.lesson = -1;  // the steps shown belong to the task shown
   s.keepSides = true;
   return kRedraw | kTaskChanged | hover(s);
 }
@@ -88,9 +89,9 @@ unsigned act(WindowState& s, Action action, int code) {
     case Action::kTakeBack:
     case Action::kBringBack:
       if (s.active >= 0) return 0;  // the task held is not settled yet
-      return (action == Action::kTakeBack ? s.tasks.takeBack() : s.tasks.bringBack())
-                 ? kTaskSettled | kTaskChanged
-                 : 0;
+      if (!(action == Action::kTakeBack ? s.tasks.takeBack() : s.tasks.bringBack())) return 0;
+      s.lesson = -1;
+      return kTaskSettled | kTaskChanged;
     case Action::kFit:
       if (drawnBox(&lo, &hi)) setView(s, fitView(s, lo, hi));
       return 0;
@@ -121,10 +122,48 @@ unsigned act(WindowState& s, Action action, int code) {
       return 0;
     case Action::kSave:
       return kSave;
+    case Action::kLesson:
+      if (s.active < 0) s.lesson = 0;  // a task held is not settled yet
+      return 0;
+    case Action::kStep:
     case Action::kNone:
       break;
   }
   return 0;
+}
+
+// The lesson's step `to`, kept within its steps.
+void stepTo(WindowState& s, int to) {
+  const int last = s.tasks.lessonStep(0, nullptr) - 1;
+  s.lesson = std::max(0, std::min(to, last));
+}
+
+// What a key does while the lesson is shown; false for a key that does what it does elsewhere.
+bool lessonKey(WindowState& s, int code) {
+  switch (code) {
+    case kArrowRight:
+    case kArrowDown:
+    case ' ':
+      stepTo(s, s.lesson + 1);
+      return true;
+    case kArrowLeft:
+    case kArrowUp:
+    case kBackspace:
+      stepTo(s, s.lesson - 1);
+      return true;
+    case kHome:
+      stepTo(s, 0);
+      return true;
+    case kEnd:
+      stepTo(s, s.tasks.lessonStep(0, nullptr) - 1);
+      return true;
+    case kEscape:
+    case 'k':
+      s.lesson = -1;
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -163,6 +202,7 @@ unsigned release(WindowState& s, Button button) {
 }
 
 unsigned key(WindowState& s, int code) {
+  if (s.lesson >= 0 && lessonKey(s, code)) return kRedraw | hover(s);
   const KeyRow* row = keyRowOf(code);
   if (row == nullptr) return 0;
   const unsigned changed = act(s, row->action, code);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scene/labels.h"
+#include "scene/lesson_frame.h"
 #include "scene/scene.h"
 #include "viewer/camera.h"
 #include "viewer/keys.h"
@@ -18,6 +19,9 @@ struct TaskControl {
   bool (*bringBack)();                // what takeBack took back comes back and is told
   void (*flush)();                    // what the output takes now of the tasks told is written
   void (*end)(int status);            // the run ends now, its tasks told written where they can be
+  // The lesson of the task on the screen: the number of its steps, and step k (clamped to them)
+  // in *frame where frame is given.
+  int (*lessonStep)(int k, LessonFrame* frame);
 };
 
 // What an operation changed, as bits of its answer.
@@ -46,6 +50,7 @@ struct WindowState {
   bool keepSides = false;      // each name keeps the side it had, where that is still clear
   int sides[kMaxLabels] = {};  // by the name's id, the side it took (-1: not shown)
   int wordsTop = 0;            // pixels the words take at the top of the window
+  int lesson = -1;             // the lesson's step shown, or -1: the lesson is not shown
 };
 
 // The state of a window of the given size that opens over the camera `first`.
@@ -65,6 +70,8 @@ unsigned move(WindowState& s, Vec at);
 unsigned release(WindowState& s, Button button);
 
 // A key by its code (a character, kEscape, an arrow); keys outside the table change nothing.
+// While the lesson is shown, the arrows, space, Backspace, Home and End step through it, and
+// Esc or k leaves it; a new task on the screen leaves it too.
 unsigned key(WindowState& s, int code);
 
 // The wheel turned by `clicks` (up > 0) with the pointer at `at`: a zoom that keeps that plane

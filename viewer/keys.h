@@ -17,17 +17,23 @@ enum class Action {
   kWords,
   kGrid,
   kOrigins,
+  kLesson,
+  kStep,
   kSolution,
   kSave,
   kClose,
 };
 
-// The codes of keys that are no characters, past every character's code.
+// The codes of keys: the control characters GLUT gives, then those that are no characters, past
+// every character's code.
+constexpr int kBackspace = 8;
 constexpr int kEscape = 27;
 constexpr int kArrowLeft = 256;
 constexpr int kArrowRight = 257;
 constexpr int kArrowUp = 258;
 constexpr int kArrowDown = 259;
+constexpr int kHome = 260;
+constexpr int kEnd = 261;
 
 // One row: the keys that do one thing (0 past the last), their names and what they do, in the
 // program's words.
@@ -46,11 +52,19 @@ inline constexpr KeyRow kKeyRows[] = {
     {Action::kFit, {'f'}, "f", "ceo zadatak"},
     {Action::kZoomIn, {'+', '='}, "+", "uvecanje"},
     {Action::kZoomOut, {'-'}, "-", "umanjenje"},
-    {Action::kPan, {kArrowLeft, kArrowRight, kArrowUp, kArrowDown}, "strelice", "pomeranje"},
+    {Action::kPan,
+     {kArrowLeft, kArrowRight, kArrowUp, kArrowDown},
+     "strelice",
+     "pomeranje (u koracima: levo i gore korak nazad, desno i dole korak napred)"},
     {Action::kFirstView, {'r'}, "r", "pocetni prikaz"},
     {Action::kWords, {'l'}, "l", "imena i opis"},
     {Action::kGrid, {'g'}, "g", "mreza"},
     {Action::kOrigins, {'o'}, "o", "poreklo crvenih temena"},
+    {Action::kLesson, {'k'}, "k", "koraci pravila, jedan po jedan (k ili Esc za kraj)"},
+    {Action::kStep,
+     {' ', kBackspace, kHome, kEnd},
+     "razmak/Backspace/Home/End",
+     "u koracima: sledeci, prethodni, prvi, poslednji korak"},
     {Action::kSolution, {'h'}, "h", "resenje"},
     {Action::kSave, {'s'}, "s", "cuvanje slike"},
     {Action::kClose, {'q', kEscape}, "q ili Esc", "zatvaranje"},

@@ -107,8 +107,8 @@ int boxesInSight(const Label labels[], int count, int width, int height, LabelBo
   return inSight;
 }
 
-// A ring of kRingRadius pixels around v, width pixels wide.
-void ring(Point v, Color color, Camera view, int height, float width) {
+// A thick ring of kRingRadius pixels around v.
+void ring(Point v, Color color, Camera view, int height) {
   const double radius = kRingRadius * 2 * halfHeightSeen(view) / height;
   Vec points[32];
   for (int i = 0; i < 32; ++i) {
@@ -116,7 +116,22 @@ void ring(Point v, Color color, Camera view, int height, float width) {
     points[i] = {v.x + radius * std::cos(a), v.y + radius * std::sin(a)};
   }
   setColor(color);
-  drawLoop(points, 32, width);
+  drawLoop(points, 32, kOriginWidth);
+}
+
+// A thick side from a to b.
+void thickSide(Point a, Point b, Color color) {
+  const Vec ends[2] = {widen(a), widen(b)};
+  setColor(color);
+  drawLines(ends, 2, kOriginWidth);
+}
+
+// The sides of T1 (blue) and of T2 (green) marked thick: side i from vertex i to i + 1.
+void thickSides(const Task& task, const bool thick1[3], const bool thick2[3]) {
+  for (int i = 0; i < 3; ++i) {
+    if (thick1[i]) thickSide(task.t1[i], task.t1[(i + 1) % 3], BLUE);
+    if (thick2[i]) thickSide(task.t2[i], task.t2[(i + 1) % 3], GREEN);
+  }
 }
 
 // A text's box (pixels) whose bottom-left corner is at left, bottom.
@@ -222,6 +237,21 @@ int originLines(const WindowState& s, const Task& task, double topTaken, char li
   return count;
 }
 
+// The result line, or before the lesson's last step the counts so far; hint: it asks for f.
+void topLine(const Task& task, const LessonFrame* step, bool hint, char* out, std::size_t size) {
+  if (step == nullptr || lastStep(*step)) return resultLine(task, hint, out, size);
+  std::snprintf(out, size, "n = %d, p = %d, q = %d.", step->n, step->p, step->q);
+}
+
+// The result line and the lesson's words, each wrapped to the window's width, into lines[];
+// returns their number.
+int topRows(const WindowState& s, const char* result, const char* lesson, char lines[][160]) {
+  const double room = s.width - 2 * kMargin;
+  const int rows = wrapWords(result, room, textWidth, lines, kMaxResultRows);
+  return rows +
+         (*lesson == '\0' ? 0 : wrapWords(lesson, room, textWidth, lines + rows, kMaxStepRows));
+}
+
 }  // namespace
 
 void drawGrid(Camera view, double aspect) {
@@ -256,24 +286,33 @@ void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], i
   }
 }
 
-void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out) {
-  // Fixed first: the result line in the top-left corner, wrapped, and the origins asked for;
-  // the task alone has neither.
-  char result[160];
-  const double room = s.width - 2 * kMargin, pitch = kFontHeight + kLineGap;
-  resultLine(task, true, result, sizeof result);
-  const int solved = s.showSolution ? kMaxResultRows : 0;
-  const int tall = wrapWords(result, room, textWidth, out->lines, solved);
+void layOutWords(const WindowState& s, const Task& task, const LessonFrame* step, bool hint,
+                 FrameWords* out) {
+  // Fixed first: the result line in the top-left corner, wrapped, the lesson's step under it,
+  // and the origins asked for. The room they take is the same with the hint to press f. The
+  // task alone has none of them.
+  const bool whole = step == nullptr || lastStep(*step);
+  char result[160], lesson[kLessonWordsSize + 32] = "";
+  if (step != nullptr) {
+    std::snprintf(lesson, sizeof lesson, "Korak %d od %d: %s", step->step + 1, step->steps,
+                  step->words);
+  }
+  const double pitch = kFontHeight + kLineGap;
+  topLine(task, step, true, result, sizeof result);
+  const int tall = s.showSolution ? topRows(s, result, lesson, out->lines) : 0;
   out->wordsTop = tall > 0 ? int(kMargin + tall * pitch) : 0;
-  resultLine(task, hint, result, sizeof result);
-  const int rows = wrapWords(result, room, textWidth, out->lines, solved);
+  topLine(task, step, hint, result, sizeof result);
+  const int rows = s.showSolution ? topRows(s, result, lesson, out->lines) : 0;
   for (int k = 0; k < rows; ++k) {
     out->boxes[k] = textBox(out->lines[k], kMargin, s.height - kMargin - kFontHeight - k * pitch);
   }
   const double topTaken = kMargin + rows * pitch - kLineGap;
-  out->fixed = rows + originLines(s, task, topTaken, out->lines + rows, out->boxes + rows);
-  // Names: boxes placed beside the points in sight, clear of the fixed ones.
-  const int count = taskLabels(task, out->labels, s.active, s.showSolution);
+  out->fixed =
+      rows + (whole ? originLines(s, task, topTaken, out->lines + rows, out->boxes + rows) : 0);
+  // Names: boxes placed beside the points in sight, clear of the fixed ones. The lesson names
+  // the overlap's vertices once it goes round the ring.
+  const int count =
+      taskLabels(task, out->labels, s.active, s.showSolution && (whole || step->ringSide));
   out->all = out->fixed + boxesInSight(out->labels, count, s.width, s.height,
                                        out->boxes + out->fixed, out->named + out->fixed);
   for (int k = out->fixed; k < out->all; ++k) {
@@ -301,18 +340,21 @@ void drawWords(const FrameWords& words) {
 
 void drawOrigin(const Task& task, int k, Camera view, int height) {
   const Origin origin = task.origins[k];
-  const auto side = [](const Point t[3], int i, Color color) {
-    setColor(color);
-    const Vec ends[2] = {widen(t[i]), widen(t[(i + 1) % 3])};
-    drawLines(ends, 2, kOriginWidth);
-  };
   const bool inside1 = origin.kind() == Found::kT2VertexIn;
   const bool inside2 = origin.kind() == Found::kT1VertexIn;
+  bool thick1[3], thick2[3];
   for (int i = 0; i < 3; ++i) {
-    if (inside1 || (!inside2 && i == origin.ofT1())) side(task.t1, i, BLUE);
-    if (inside2 || (!inside1 && i == origin.ofT2())) side(task.t2, i, GREEN);
+    thick1[i] = inside1 || (!inside2 && i == origin.ofT1());
+    thick2[i] = inside2 || (!inside1 && i == origin.ofT2());
   }
+  thickSides(task, thick1, thick2);
   // The vertex inside ringed, in the colour of its triangle.
-  if (inside2) ring(task.t1[origin.ofT1()], BLUE, view, height, kOriginWidth);
-  if (inside1) ring(task.t2[origin.ofT2()], GREEN, view, height, kOriginWidth);
+  if (inside2) ring(task.t1[origin.ofT1()], BLUE, view, height);
+  if (inside1) ring(task.t2[origin.ofT2()], GREEN, view, height);
+}
+
+void drawLessonStep(const Task& task, const LessonFrame& step, Camera view, int height) {
+  thickSides(task, step.thickT1, step.thickT2);
+  if (step.ringSide) thickSide(step.at, step.to, RED);
+  if (step.ringed) ring(step.at, step.ringColor, view, height);
 }

@@ -17,22 +17,29 @@ void drawGridWords(Camera view, int width, int height, const LabelBox avoid[], i
 // The words of one frame, placed: the fixed lines (the result line in the top-left corner, the
 // origins asked for at the bottom left) and the names beside the points in sight.
 constexpr int kMaxResultRows = 6;  // the rows the result line may wrap into
+constexpr int kMaxStepRows = 8;    // the rows a step of the lesson may wrap into
+constexpr int kMaxFixedRows = kMaxResultRows + kMaxStepRows + 1 + kMaxCandidates;
 struct FrameWords {
-  char lines[kMaxResultRows + 1 + kMaxCandidates][160];
+  char lines[kMaxFixedRows][160];
   Label labels[kMaxLabels];
-  LabelBox boxes[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];
-  int named[kMaxResultRows + 1 + kMaxCandidates + kMaxLabels];  // each name's label
+  LabelBox boxes[kMaxFixedRows + kMaxLabels];
+  int named[kMaxFixedRows + kMaxLabels];  // each name's label
   int fixed = 0, all = 0;
   int sides[kMaxLabels];  // by the name's id, the side it took (-1: not shown)
   int wordsTop = 0;       // pixels the result line takes at the top, with the hint to press f
 };
 
 // Places the frame's words for the task shown in the state, the result line wrapped to the
-// window's width; hint: the result line asks for f.
-void layOutWords(const WindowState& s, const Task& task, bool hint, FrameWords* out);
+// window's width; step: the lesson's step shown, or nullptr; hint: the result line asks for f.
+void layOutWords(const WindowState& s, const Task& task, const LessonFrame* step, bool hint,
+                 FrameWords* out);
 
 // Draws the words placed, each on its backing.
 void drawWords(const FrameWords& words);
+
+// The lesson's step drawn over the scene: the sides it looks at thick (T1's blue, T2's green, the
+// overlap's red), and its point ringed.
+void drawLessonStep(const Task& task, const LessonFrame& step, Camera view, int height);
 
 // How candidate k was found, drawn over the scene: the two sides that make it thick (T1's
 // blue, T2's green), or the vertex inside ringed and the triangle it lies in thick.

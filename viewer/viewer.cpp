@@ -77,6 +77,26 @@ void drawScene(bool solution) {
   }
 }
 
+// The lesson's step shown, in *step; false where the lesson is not shown.
+bool lessonShown(LessonFrame* step) {
+  return gState.lesson >= 0 && gState.tasks.lessonStep(gState.lesson, step) > 0;
+}
+
+// What the lesson has found before its last step: the candidates so far, and the overlap's
+// sides it has gone along.
+void drawFoundSoFar(const Task& task, const LessonFrame& step) {
+  for (int k = 0; k < step.found; ++k) {
+    Point found = task.candidates[k];
+    found.color = RED;
+    drawPoint(found);
+  }
+  for (int k = 0; k < step.outlineSides; ++k) {
+    Segment side = makeSegment(task.overlap[k], task.overlap[k + 1]);
+    side.color = RED;
+    drawSegment(side);
+  }
+}
+
 // The perspective of the window, with the clip planes around the camera; the projection
 // matrix stays current.
 void setProjection() {
@@ -150,12 +170,14 @@ void onKey(unsigned char code, int, int) {
 }
 
 void onSpecialKey(int code, int, int) {
-  const int arrow = code == GLUT_KEY_LEFT    ? kArrowLeft
+  const int named = code == GLUT_KEY_LEFT    ? kArrowLeft
                     : code == GLUT_KEY_RIGHT ? kArrowRight
                     : code == GLUT_KEY_UP    ? kArrowUp
                     : code == GLUT_KEY_DOWN  ? kArrowDown
+                    : code == GLUT_KEY_HOME  ? kHome
+                    : code == GLUT_KEY_END   ? kEnd
                                              : 0;
-  if (arrow != 0) apply(key(gState, arrow));
+  if (named != 0) apply(key(gState, named));
 }
 
 void onPassiveMotion(int x, int y) {
@@ -209,16 +231,21 @@ void onDisplay() {
 
 void drawFrame() {
   const Task& task = gState.tasks.shown();
+  LessonFrame step;
+  const bool lesson = gState.showSolution && lessonShown(&step);  // not over the task alone
+  const bool whole = !lesson || lastStep(step);  // the solution shown whole, or the task alone
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glPushMatrix();
   if (gState.showGrid) drawGrid(gState.view, aspectOf(gState));
-  drawScene(gState.showSolution);
-  if (gState.hot >= 0) drawOrigin(task, gState.hot, gState.view, gState.height);
+  drawScene(whole && gState.showSolution);
+  if (!whole) drawFoundSoFar(task, step);
+  if (lesson) drawLessonStep(task, step, gState.view, gState.height);
+  if (gState.hot >= 0 && whole) drawOrigin(task, gState.hot, gState.view, gState.height);
   glPopMatrix();
   // The words are placed first: the grid's numbers keep off them.
   FrameWords words;
   if (gState.showWords) {
-    layOutWords(gState, task, asksForF(), &words);
+    layOutWords(gState, task, lesson ? &step : nullptr, asksForF(), &words);
     framed(gState, words.sides, words.wordsTop);
   }
   if (gState.showGrid) {
