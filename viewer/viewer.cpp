@@ -128,25 +128,31 @@ bool asksForF() {
          !sameView(gState.view, fitView(gState, lo, hi));
 }
 
-// The frame drawn again, copied into a vector drawing as it is drawn and read back from the
-// buffer before it is shown, so that the PNG is the frame to the pixel; both are saved in the
-// current folder and named on standard error.
-void saveFrame() {
-  SvgDrawing svg(gState.width, gState.height, kBackground);
-  gRecording = &svg;
-  drawFrame();
-  gRecording = nullptr;
+// The back buffer's pixels as RGB rows from the top, as a PNG has them (OpenGL's rows start at
+// the bottom).
+std::vector<unsigned char> backBufferRows() {
   const std::size_t row = std::size_t(gState.width) * 3;
   std::vector<unsigned char> pixels(row * gState.height), rows(pixels.size());
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glReadBuffer(GL_BACK);
   glReadPixels(0, 0, gState.width, gState.height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-  glutSwapBuffers();
-  for (int y = 0; y < gState.height;
-       ++y) {  // OpenGL's rows start at the bottom, a PNG's at the top
+  for (int y = 0; y < gState.height; ++y) {
     std::copy_n(pixels.begin() + std::ptrdiff_t(row * (gState.height - 1 - y)), row,
                 rows.begin() + std::ptrdiff_t(row * y));
   }
+  return rows;
+}
+
+// The frame drawn again, copied into a vector drawing as it is drawn and read back before it is
+// shown, so that the PNG is the frame to the pixel; both are saved in the current folder and
+// named on standard error.
+void saveFrame() {
+  SvgDrawing svg(gState.width, gState.height, kBackground);
+  gRecording = &svg;
+  drawFrame();
+  gRecording = nullptr;
+  const std::vector<unsigned char> rows = backBufferRows();
+  glutSwapBuffers();
   std::vector<unsigned char> png;
   const std::string said = encodePng(rows.data(), gState.width, gState.height, &png)
                                ? saveHandout("", png, svg.finished())
