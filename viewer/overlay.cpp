@@ -244,8 +244,9 @@ void topLine(const Task& task, const LessonFrame* step, bool hint, char* out, st
 }
 
 // The result line and the lesson's words, each wrapped to the window's width, into lines[];
-// returns their number.
+// returns their number (none for the task alone).
 int topRows(const WindowState& s, const char* result, const char* lesson, char lines[][160]) {
+  if (!s.showSolution) return 0;
   const double room = s.width - 2 * kMargin;
   const int rows = wrapWords(result, room, textWidth, lines, kMaxResultRows);
   return rows +
@@ -299,10 +300,10 @@ void layOutWords(const WindowState& s, const Task& task, const LessonFrame* step
   }
   const double pitch = kFontHeight + kLineGap;
   topLine(task, step, true, result, sizeof result);
-  const int tall = s.showSolution ? topRows(s, result, lesson, out->lines) : 0;
+  const int tall = topRows(s, result, lesson, out->lines);
   out->wordsTop = tall > 0 ? int(kMargin + tall * pitch) : 0;
   topLine(task, step, hint, result, sizeof result);
-  const int rows = s.showSolution ? topRows(s, result, lesson, out->lines) : 0;
+  const int rows = topRows(s, result, lesson, out->lines);
   for (int k = 0; k < rows; ++k) {
     out->boxes[k] = textBox(out->lines[k], kMargin, s.height - kMargin - kFontHeight - k * pitch);
   }
