@@ -113,7 +113,8 @@ TEST(WindowOperations, HoverLeaveWheelAndResize) {
 }
 
 // The lesson's keys step through the shown task's steps within them; the view stays; Esc and k
-// leave it and q still closes; a dragged or taken-back task leaves it.
+// leave it and q still closes; a dragged or taken-back task leaves it, and so does h, which
+// hides the solution that the lesson finds.
 TEST(WindowOperations, TheLessonStepsAndLeaves) {
   Session w;
   const Camera view = w.s.view;
@@ -138,6 +139,10 @@ TEST(WindowOperations, TheLessonStepsAndLeaves) {
   press(w.s, Button::kLeft, {1, 1});
   EXPECT_EQ(key(w.s, 'k'), kRedraw | kViewMoved) << "no lesson of a task held";
   EXPECT_EQ(w.s.lesson, -1);
+  release(w.s, Button::kLeft);
+  key(w.s, 'h');
+  EXPECT_TRUE(key(w.s, 'k') && w.s.lesson == 0 && w.s.showSolution) << "k over the task alone";
+  EXPECT_TRUE(key(w.s, 'h') && w.s.lesson == -1) << "h hides the lesson with the solution";
   key(w.s, 'k');
   EXPECT_EQ(key(w.s, 'q') & kQuit, kQuit);
 }

@@ -117,13 +117,16 @@ unsigned act(WindowState& s, Action action, int code) {
     case Action::kOrigins:
       s.showOrigins = !s.showOrigins;
       return 0;
-    case Action::kSolution:
+    case Action::kSolution:  // the task alone has no lesson: the lesson finds the solution
       s.showSolution = !s.showSolution;
+      if (!s.showSolution) s.lesson = -1;
       return 0;
     case Action::kSave:
       return kSave;
     case Action::kLesson:
-      if (s.active < 0) s.lesson = 0;  // a task held is not settled yet
+      if (s.active >= 0) return 0;  // a task held is not settled yet
+      s.lesson = 0;
+      s.showSolution = true;
       return 0;
     case Action::kStep:
     case Action::kNone:
