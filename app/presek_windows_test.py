@@ -8,6 +8,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -111,10 +112,10 @@ class Windows(unittest.TestCase):
                 self.assertEqual(run(windows("presek"), args, stdin), linux, (args, stdin))
         self.assertGreater(len(inputs), 40)
 
-    def in_window(self, args, stdin, printed, keys, then=None):
+    def in_window(self, args, stdin, printed, keys, then=None, cwd=None):
         # The program with its window on the screen: what it printed first, then keys.
         program = subprocess.Popen(windows("presek") + args, stdin=subprocess.PIPE,
-                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                                   stdout=subprocess.PIPE, stderr=subprocess.PIPE, cwd=cwd)
         program.stdin.write(stdin.encode("latin-1"))
         program.stdin.close()
         out = text(e2e.read_until(program.stdout.fileno(), printed.rstrip()[-8:]).encode("latin-1"))
@@ -155,6 +156,24 @@ class Windows(unittest.TestCase):
         for keys, then in [(["q"], drag), (["alt+F4"], None)]:
             out, _, status = self.in_window([], e2e.TYPICAL_INPUT, e2e.TYPICAL, keys, then)
             self.assertEqual((out, status), (e2e.PROMPTS + "\n" + e2e.TYPICAL, 0))
+
+    def test_lesson_and_handout(self):
+        # f, k and three steps on: the Linux program's frame; s saves it as a PNG equal to it,
+        # and its vector copy, in the current folder.
+        expected = e2e.Shot.of(f"{SOURCE}/docs/window_lesson.png").data
+        folder = tempfile.mkdtemp()
+        self.addCleanup(shutil.rmtree, folder)
+
+        def lesson(window, program):
+            e2e.xdotool("windowfocus", "--sync", window, "key", "f", "k", "Right", "Right", "Right")
+            self.assertEqual(shot_when(window, lambda shot: shot.data == expected).data, expected)
+
+        _, err, status = self.in_window([], e2e.TYPICAL_INPUT, e2e.TYPICAL, ["s", "q"], lesson,
+                                        folder)
+        self.assertEqual((own_lines(err), status), (["Sacuvano: presek-1.png i presek-1.svg"], 0))
+        self.assertEqual(e2e.Shot.of(f"{folder}/presek-1.png").data, expected)
+        with open(f"{folder}/presek-1.svg") as svg:
+            self.assertIn('<svg xmlns="http://www.w3.org/2000/svg"', svg.read())
 
 
 if __name__ == "__main__":
