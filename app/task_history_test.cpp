@@ -137,6 +137,7 @@ TEST(WindowOperations, TheLessonStepsAndLeaves) {
   EXPECT_EQ(w.s.lesson, -1) << "a task taken back";
   EXPECT_EQ(w.printed(), kTypical);
   press(w.s, Button::kLeft, {1, 1});
+  EXPECT_EQ(key(w.s, 'y') & kTaskSettled, 0u) << "nothing brought back under a vertex held";
   EXPECT_EQ(key(w.s, 'k'), kRedraw | kViewMoved) << "no lesson of a task held";
   EXPECT_EQ(w.s.lesson, -1);
   release(w.s, Button::kLeft);
